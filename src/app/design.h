@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+
+#include "app/elements.h"
+
+// One row of the window's design, like a line of a form file: the element,
+// its name and index, its container, position and size, and its looks.
+// Rows are applied in order; within a container a later row lies in front.
+// A line's four numbers are its end points x1, y1, x2, y2 instead.
+
+enum FontStyle { Plain = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
+
+constexpr Font arial(float points, int style = Plain) {
+  return Font{Face::Arial, points, (style & Bold) != 0, (style & Italic) != 0};
+}
+constexpr Font times(float points, int style = Plain) {
+  return Font{Face::TimesNewRoman, points, (style & Bold) != 0, (style & Italic) != 0};
+}
+
+struct Look {
+  const char* text = nullptr;          // caption (labels, buttons)
+  std::optional<Font> font = std::nullopt;            // labels, buttons, lists
+  std::optional<Color> fore = std::nullopt;           // label text, line colour
+  std::optional<Color> back = std::nullopt;           // panel, label or button background; shape fill
+  std::optional<ShapeKind> shape = std::nullopt;      // shapes
+  bool opaque = false;                 // shapes: filled; labels: background drawn
+  std::optional<Color> border = std::nullopt;         // shapes: border colour
+  bool noBorder = false;               // shapes without border
+  int borderWidth = 1;                 // shapes and lines, in pixels
+  bool frame = false;                  // panels with the thin sunken frame
+  Hatch hatch = Hatch::None;           // shapes: hatch pattern ...
+  Color hatchColor = rgb(0x000000);    // ... and its colour
+  Align align = Align::Left;           // labels
+  bool autoSize = false;               // labels
+  bool hidden = false;                 // not shown at start
+  bool disabled = false;               // buttons
+  const char* toolTip = nullptr;       // panels
+  const char* tag = nullptr;           // panels
+  Picture picture = Picture::None;     // images
+  bool natural = false;                // images shown at natural size, not stretched
+  int tab = -1;                        // buttons and lists: keyboard tab order
+};
+
+struct Row {
+  Element& element;
+  const char* name;
+  int index;
+  Panel& container;
+  float left, top, width, height;
+  Look look = {};
+};
+
+// Design colours used throughout.
+inline constexpr Color White = rgb(0xffffff);
+inline constexpr Color Black = rgb(0x000000);
+inline constexpr Color DarkBlue = rgb(0x0000c0);
+inline constexpr Color PitchGreen = rgb(0x008000);
+inline constexpr Color LightBlue = rgb(0x8080ff);
+inline constexpr Color PaleYellow = rgb(0xffffc0);
+inline constexpr Color DarkGrey = rgb(0x404040);
+inline constexpr Color Grey = rgb(0x808080);
+inline constexpr Color Orange = rgb(0xff8000);
+inline constexpr Color Yellow = rgb(0xffff00);
+inline constexpr Color Red = rgb(0xff0000);
+inline constexpr Color Skin = rgb(0xffe0c0);

@@ -1,0 +1,221 @@
+#include "app/form1.h"
+
+#include <cstdio>
+
+#include "text/alternatives.h"
+
+// Thrown by the waits once the program has ended, so that no tick, line or
+// wait runs afterwards; caught where the platform calls into the core.
+struct ProgramEnded {};
+
+Form1::Form1(Platform& platform) : platform_(platform) {
+  loadDesign();
+  timers_.add(Timer1, [this] { Timer1_Timer(); });
+  timers_.add(Timer2, [this] { Timer2_Timer(); });
+  timers_.add(Timer3, [this] { Timer3_Timer(); });
+}
+
+void Form1::adopt(Element& element, Panel& container) {
+  element.container = &container;
+  element.zorder = ++nextZ_;
+  container.children.push_back(&element);
+  elements_.push_back(&element);
+}
+
+Element* Form1::find(const std::string& name, int index) const {
+  for (Element* e : elements_)
+    if (e->name == name && e->index == index) return e;
+  return nullptr;
+}
+
+void Form1::bringToFront(Element& element) { element.zorder = ++nextZ_; }
+
+PlayPhase Form1::phase() const {
+  if (Timer2.tag == "2") return PlayPhase::PassDue;
+  if (Timer2.tag == "1") return PlayPhase::Holding;
+  return PlayPhase::Flight;
+}
+
+void Form1::setPhase(PlayPhase p) { Timer2.tag = std::to_string(static_cast<int>(p)); }
+
+// ---- Entry points ------------------------------------------------------------
+
+void Form1::guarded(const std::function<void()>& body) {
+  if (ended_) return;
+  try {
+    body();
+  } catch (const ProgramEnded&) {
+    // The program has ended; the platform closes the window.
+  }
+}
+
+void Form1::load() {
+  guarded([this] { Form_Load(); });
+}
+
+void Form1::heartbeat(std::uint64_t step) {
+  guarded([this, step] { timers_.heartbeat(step); });
+}
+
+void Form1::click(Button& button) {
+  if (!button.enabled) return;
+  guarded([this, &button] {
+    if (&button == &Command2) Command2_Click();
+    else if (&button == &Command3) Command3_Click();
+    else if (&button == &Command5) Command5_Click();
+    else if (&button == &cmdExit) cmdExit_Click();
+    else if (&button == &Command1[0] || &button == &Command1[1]) Command1_Click(button.index);
+    else if (&button == &Command4[0] || &button == &Command4[1]) Command4_Click(button.index);
+  });
+}
+
+void Form1::choose(List& list, int entry) {
+  if (entry < 0 || entry >= static_cast<int>(list.entries.size())) return;
+  list.listIndex = entry;
+  guarded([this, &list] { Combo1_Click(list.index); });
+}
+
+void Form1::closeRequested() {
+  guarded([this] { EndProgram(); });
+}
+
+void Form1::EndProgram() {
+  if (!ended_) {
+    ended_ = true;
+    platform_.endProgram();
+  }
+  throw ProgramEnded{};
+}
+
+void Form1::passDone() {
+  if (ended_) throw ProgramEnded{};
+}
+
+// ---- Program flow --------------------------------------------------------------
+
+void Form1::Form_Load() {
+  rnd().randomize();
+
+  // The panels are centred on the window's outer size, frame and title bar
+  // included, as the design has always placed them.
+  float outerWidth = static_cast<float>(platform_.windowOuterWidth());
+  float outerHeight = static_cast<float>(platform_.windowOuterHeight());
+  Picture6.top = (outerHeight - Picture6.height) / 2;
+  Picture2.top = (outerHeight - Picture2.height) / 2;
+  Picture6.left = (outerWidth - Picture6.width) / 2;
+  Picture2.left = (outerWidth - Picture2.width) / 2;
+
+  Top = static_cast<float>(platform_.screenHeight() - platform_.windowOuterHeight()) / 2;
+  Left = static_cast<float>(platform_.screenWidth() - platform_.windowOuterWidth()) / 2;
+  platform_.moveWindow(static_cast<int>(Left), static_cast<int>(Top));
+
+  FullCombos();
+  RandCont1();
+  RandCont2();
+  Label17.caption = Combo1[0].text() + Combo1[1].text() + Combo1[2].text();
+  Label18.caption = Combo1[3].text() + Combo1[4].text() + Combo1[5].text();
+  Announcer.caption = "";
+}
+
+void Form1::Command2_Click() {
+  Timer1.enabled = false;
+  Picture2.visible = false;
+  PrepareLineups();
+  Picture6.visible = true;
+}
+
+void Form1::Command3_Click() { EndProgram(); }
+
+void Form1::Command5_Click() {
+  bringToFront(picBall);
+  SetupPlayers();
+  Picture6.visible = false;
+  Timer2.enabled = true;
+  Timer3.enabled = true;
+  cmdExit.enabled = true;
+  SkitIntro();
+}
+
+void Form1::cmdExit_Click() {
+  Announce2("Typical of a soccer player.  Quitter.  C-ya.");
+  DelayMs(4000);
+  EndProgram();
+}
+
+// ---- Commentary and pacing --------------------------------------------------------
+
+void Form1::Announce(const std::string& text) {
+  if (!HoldAnnouncer) Announcer.caption = text;
+}
+
+void Form1::Announce2(const std::string& text) { Announcer.caption = text; }
+
+namespace {
+// Milliseconds from `from` to `to` on the tick counter, correct across its wrap.
+std::int32_t elapsed(std::uint32_t from, std::uint32_t to) {
+  return static_cast<std::int32_t>(to - from);
+}
+}  // namespace
+
+void Form1::DelayMs(std::int16_t duration) {
+  Timer2.enabled = false;
+  std::uint32_t start = platform_.tickCount();
+  std::uint32_t lastTick = platform_.tickCount();
+  for (;;) {
+    platform_.processEventsOnce();
+    passDone();
+    if (elapsed(lastTick, platform_.tickCount()) > Timer2.interval) {
+      Timer2_Timer();
+      lastTick = platform_.tickCount();
+    }
+    if (elapsed(start, platform_.tickCount()) > duration) break;
+  }
+  Timer2.enabled = true;
+}
+
+void Form1::WaitMs(std::int16_t duration) {
+  std::uint32_t start = platform_.tickCount();
+  do {
+    platform_.processEventsOnce();
+    passDone();
+  } while (elapsed(start, platform_.tickCount()) <= duration);
+}
+
+std::string Form1::OneOf(const std::string& list) { return ::OneOf(list, rnd()); }
+
+std::string Form1::CapStr(const std::string& syllables) { return ::CapStr(syllables, rnd()); }
+
+// ---- Title animation --------------------------------------------------------------
+
+void Form1::Timer1_Timer() {
+  // The bomb falls towards the bottom limit; the blasts appear one after
+  // another as its hidden position passes each threshold.
+  constexpr float BottomLimit = 3600;
+  lebomb.top += 30;
+  if (lebomb.top > BottomLimit - 250) {
+    lebomb.visible = false;
+    Explosion[2].visible = true;
+  }
+  if (lebomb.top > BottomLimit - 170) Explosion[1].visible = true;
+  if (lebomb.top > BottomLimit - 100) Explosion[0].visible = true;
+  if (lebomb.top > BottomLimit - 70) Picture2.backColor = rgb(0xffffff);
+  if (lebomb.top > BottomLimit) {
+    Picture2.backColor = rgb(0x0000c0);
+    for (Shape& blast : Explosion) blast.visible = false;
+    lebomb.top = 40;
+    lebomb.visible = true;
+  }
+}
+
+// ---- Match clock ------------------------------------------------------------------
+
+void Form1::Timer3_Timer() {
+  MatchSecond += 5;
+  if (MatchSecond == 60) {
+    MatchSecond = 0;
+    MatchMinute += 1;
+  }
+  char text[32];
+  std::snprintf(text, sizeof text, "%02d:%02d", MatchMinute, MatchSecond);
+  Label20.caption = text;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <random>
+
+// The one random generator of the program: every draw yields r with
+// 0 <= r < 1. Tests replace it with a scripted sequence or a fixed seed.
+class Random {
+ public:
+  virtual ~Random() = default;
+
+  // The next value r, 0 <= r < 1.
+  virtual float next();
+
+  // Seeds the generator from the system clock, so that every run differs.
+  virtual void randomize();
+
+  void seed(std::uint64_t value) { engine_.seed(value); }
+
+  // floor(r x n) on a fresh r: a draw below n.
+  int below(int n) {
+    int k = static_cast<int>(next() * static_cast<float>(n));
+    return k < n ? k : n - 1;  // a product that rounds up to n stays inside
+  }
+
+ private:
+  std::mt19937_64 engine_{0};
+};
+
+// A random source that plays back given values, then falls back to its own
+// fixed-seed generator. Seeding from the clock leaves it alone.
+class ScriptedRandom : public Random {
+ public:
+  void push(float r) { script_.push_back(r); }
+  // Queues the value that makes below(n) return k.
+  void pushDraw(int k, int n) { push((static_cast<float>(k) + 0.5f) / static_cast<float>(n)); }
+  std::size_t pending() const { return script_.size(); }
+  std::uint64_t drawn() const { return drawn_; }
+
+  float next() override;
+  void randomize() override {}
+
+ private:
+  std::deque<float> script_;
+  std::uint64_t drawn_ = 0;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/random.h"
+
+class Form1;
+
+// The platform of the tests: no window, virtual time that advances one clock
+// step per pass of the event processing, scripted clicks and list choices, a
+// recorded message box and an observable end.
+class VirtualPlatform : public Platform {
+ public:
+  struct Message {
+    std::string title, text;
+  };
+
+  // The tick counter starts at `startMs` (to try its wrap-around).
+  explicit VirtualPlatform(std::uint32_t startMs = 0) : startMs_(startMs) {}
+
+  void attach(Form1& form) { form_ = &form; }
+
+  std::uint32_t tickCount() override { return startMs_ + msOfStep(step_); }
+  void processEventsOnce() override;
+  void endProgram() override { ++endCalls_; }
+  void messageBox(const std::string& title, const std::string& text) override {
+    messages_.push_back({title, text});
+  }
+  int screenWidth() override { return screenWidth_; }
+  int screenHeight() override { return screenHeight_; }
+  int windowOuterWidth() override;
+  int windowOuterHeight() override;
+  void moveWindow(int left, int top) override {
+    windowLeft_ = left;
+    windowTop_ = top;
+  }
+  Random& random() override { return random_; }
+
+  // ---- For the tests ----
+  ScriptedRandom& script() { return random_; }
+  void setScreen(int width, int height) {
+    screenWidth_ = width;
+    screenHeight_ = height;
+  }
+  // Runs something (a click, a list choice) in the pass that reaches step `step`.
+  void at(std::uint64_t step, std::function<void()> event) { events_.emplace(step, std::move(event)); }
+  // Runs something in the pass `passes` steps from now.
+  void after(std::uint64_t passes, std::function<void()> event) { at(step_ + passes, std::move(event)); }
+  // The idle event loop: `passes` passes, or until the program has ended.
+  void run(std::uint64_t passes);
+  void runMs(std::uint32_t ms) { run(static_cast<std::uint64_t>(ms) * StepsPerSecond / 1000); }
+
+  std::uint64_t step() const { return step_; }
+  std::uint64_t passes() const { return passes_; }
+  int endCalls() const { return endCalls_; }
+  const std::vector<Message>& messages() const { return messages_; }
+  int windowLeft() const { return windowLeft_; }
+  int windowTop() const { return windowTop_; }
+
+ private:
+  Form1* form_ = nullptr;
+  std::uint32_t startMs_;
+  std::uint64_t step_ = 0;
+  std::uint64_t passes_ = 0;
+  int endCalls_ = 0;
+  std::multimap<std::uint64_t, std::function<void()>> events_;
+  std::vector<Message> messages_;
+  ScriptedRandom random_;
+  int screenWidth_ = 1024 * 15, screenHeight_ = 768 * 15;
+  int windowLeft_ = 0, windowTop_ = 0;
+};

@@ -1,0 +1,3 @@
+#include "app/form1.h"
+
+void Form1::SkitCard() {}
