@@ -166,6 +166,10 @@ class Form1 {
   std::array<std::string, 10> Endings;
   std::array<std::int32_t, 10> FlagColors{};  // red + 256 x green + 65536 x blue
 
+  // How many times the engine tick has been entered: for the benchmarks and
+  // the tests of the pacing.
+  std::uint64_t engineTicks = 0;
+
   // The engine phase, kept in the engine timer's tag text ("1", "2", "0").
   PlayPhase phase() const;
   void setPhase(PlayPhase p);

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and opens the window.
+cd "$(dirname "$0")"
+source scripts/common.sh
+install_missing
+build build -DCMAKE_BUILD_TYPE=Release -DBLUNDERFEST_BENCH=OFF
+exec ./build/blunderfest

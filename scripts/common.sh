@@ -1,0 +1,26 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and
+# build in the given directory.
+set -euo pipefail
+
+PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
+          fonts-liberation2 xvfb xauth)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
