@@ -104,7 +104,7 @@ struct List : Element {
 };
 
 enum class ShapeKind { Rectangle, RoundedRectangle, Oval, Circle };
-enum class Hatch { None, DiagonalCross };
+enum class Hatch { None, DiagonalCross, VerticalLines };
 
 struct Shape : Element {
   Shape() : Element(Kind::Shape) {}
