@@ -1,0 +1,204 @@
+#include "qt/painting.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "qt/pictures.h"
+
+namespace {
+
+constexpr float TwipsPerPixel = 15.0f;
+
+QColor qcolor(Color c) { return QColor(c.red(), c.green(), c.blue()); }
+
+// The shirts' pattern of thin vertical lines, where the set of hatches has it.
+template <typename H>
+concept HasVerticalLines = requires {
+  H::VerticalLines;
+};
+
+template <typename H>
+bool isVerticalLines(H hatch) {
+  if constexpr (HasVerticalLines<H>) {
+    return hatch == H::VerticalLines;
+  } else {
+    (void)hatch;
+    return false;
+  }
+}
+
+// The outline of a shape kind filling `r`; a rounded rectangle's corners
+// have radius `radius`.
+QPainterPath outline(ShapeKind kind, const QRectF& r, qreal radius) {
+  QPainterPath path;
+  if (r.width() <= 0 || r.height() <= 0) return path;
+  switch (kind) {
+    case ShapeKind::Rectangle:
+      path.addRect(r);
+      break;
+    case ShapeKind::RoundedRectangle:
+      path.addRoundedRect(r, radius, radius);
+      break;
+    case ShapeKind::Oval:
+    case ShapeKind::Circle:
+      path.addEllipse(r);
+      break;
+  }
+  return path;
+}
+
+}  // namespace
+
+int toPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+
+QRect boxOf(const Element& e) {
+  return QRect(toPixels(e.left), toPixels(e.top), std::max(0, toPixels(e.width)),
+               std::max(0, toPixels(e.height)));
+}
+
+QFont fontOf(const Font& f) {
+  QFont font(f.face == Face::TimesNewRoman ? QStringLiteral("Times New Roman")
+                                           : QStringLiteral("Arial"));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.points * 96.0f / 72.0f))));
+  font.setBold(f.bold);
+  font.setItalic(f.italic);
+  return font;
+}
+
+QString labelText(const std::string& caption) {
+  QString text = QString::fromStdString(caption);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+QRect labelBox(const Label& label, const QString& text, const QFont& font) {
+  QRect box = boxOf(label);
+  if (!label.autoSize) return box;
+  const QFontMetrics metrics(font);
+  QSize size = metrics.size(0, text);
+  // An empty caption still takes one line's height, as the label keeps its place.
+  size.setHeight(std::max(size.height(), metrics.height()));
+  return QRect(box.topLeft(), size);
+}
+
+QRect lineBounds(const Line& line) {
+  const QPoint a(toPixels(line.x1), toPixels(line.y1));
+  const QPoint b(toPixels(line.x2), toPixels(line.y2));
+  const int reach = std::max(1, line.lineWidth) / 2 + 2;
+  return QRect(a, b).normalized().adjusted(-reach, -reach, reach, reach);
+}
+
+QRect imageBounds(const Image& image) {
+  const QRect box = boxOf(image);
+  if (image.stretch) return box;
+  return QRect(box.topLeft(), pictureSize(image.picture));
+}
+
+void paintShape(QPainter& painter, const Shape& s) {
+  const QRect box = boxOf(s);
+  if (box.isEmpty()) return;
+  QRectF area(box);
+  if (s.shape == ShapeKind::Circle) {
+    // The largest circle centred in the box.
+    const int d = std::min(box.width(), box.height());
+    area = QRectF(box.x() + (box.width() - d) / 2, box.y() + (box.height() - d) / 2, d, d);
+  }
+  // A rounded rectangle's corners: a sixth of the shorter side.
+  const qreal radius = std::min(area.width(), area.height()) / 6.0;
+  const int bw = s.border ? std::max(1, s.borderWidth) : 0;
+
+  // Every border lies inside the box; the interior is what it leaves.
+  const QPainterPath outer = outline(s.shape, area, radius);
+  const QRectF innerArea = area.adjusted(bw, bw, -bw, -bw);
+  const QPainterPath inner = outline(s.shape, innerArea, std::max<qreal>(0, radius - bw));
+
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(Qt::NoPen);
+  if (s.opaque) painter.fillPath(inner, qcolor(s.fillColor));
+  if (s.hatch == Hatch::DiagonalCross) {
+    painter.setBrushOrigin(area.topLeft().toPoint());
+    painter.fillPath(inner, QBrush(qcolor(s.hatchColor), Qt::DiagCrossPattern));
+  } else if (isVerticalLines(s.hatch) && !inner.isEmpty()) {
+    // Thin vertical lines every second pixel, a shade darker than the cloth.
+    painter.setClipPath(inner, Qt::IntersectClip);
+    painter.setPen(QPen(qcolor(s.fillColor).darker(135), 1));
+    const QRect columns = innerArea.toRect();
+    for (int x = columns.left() + 1; x <= columns.right(); x += 2)
+      painter.drawLine(x, columns.top(), x, columns.bottom());
+    painter.setClipping(false);
+    painter.setPen(Qt::NoPen);
+  }
+  if (bw > 0) {
+    QPainterPath ring = outer;
+    ring.addPath(inner);
+    ring.setFillRule(Qt::OddEvenFill);
+    painter.fillPath(ring, qcolor(s.borderColor));
+  }
+  painter.restore();
+}
+
+void paintLine(QPainter& painter, const Line& line) {
+  const int width = std::max(1, line.lineWidth);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(qcolor(line.color), width, Qt::SolidLine,
+                      width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
+  painter.drawLine(QPoint(toPixels(line.x1), toPixels(line.y1)),
+                   QPoint(toPixels(line.x2), toPixels(line.y2)));
+  painter.restore();
+}
+
+void paintLabel(QPainter& painter, const Label& label, const QString& text, const QFont& font,
+                const QRect& box) {
+  if (label.opaque) painter.fillRect(box, qcolor(label.backColor));
+  if (text.isEmpty()) return;
+  int flags = Qt::AlignTop;
+  switch (label.alignment) {
+    case Align::Left:
+      flags |= Qt::AlignLeft;
+      break;
+    case Align::Right:
+      flags |= Qt::AlignRight;
+      break;
+    case Align::Center:
+      flags |= Qt::AlignHCenter;
+      break;
+  }
+  // A fixed label wraps its words within its box and is clipped by it; an
+  // autosize label is as big as its text (italic overhang may peek out).
+  flags |= label.autoSize ? Qt::TextDontClip : Qt::TextWordWrap;
+  painter.setFont(font);
+  painter.setPen(qcolor(label.foreColor));
+  painter.drawText(box, flags, text);
+}
+
+void paintImage(QPainter& painter, const Image& image) {
+  if (image.picture == Picture::None) return;
+  const QRect bounds = imageBounds(image);
+  if (bounds.isEmpty()) return;
+  const QPixmap pixmap =
+      renderPicture(image.picture, bounds.size(), painter.device()->devicePixelRatioF());
+  if (!pixmap.isNull()) painter.drawPixmap(bounds.topLeft(), pixmap);
+}
+
+void paintSunkenFrame(QPainter& painter, const QRect& rect) {
+  if (rect.width() < 4 || rect.height() < 4) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const QRect inner = rect.adjusted(1, 1, -1, -1);
+  const auto edge = [&painter](const QRect& r, QColor topLeft, QColor bottomRight) {
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+  };
+  edge(rect, QColor(0xa0, 0xa0, 0xa0), QColor(0xff, 0xff, 0xff));
+  edge(inner, QColor(0x69, 0x69, 0x69), QColor(0xe3, 0xe3, 0xe3));
+  painter.restore();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+// Drawing of the windowless elements (shapes, lines, labels, images) onto
+// their container panel, and the pixel geometry shared with the widgets.
+// Twips become pixels at 15 to 1, rounded to the nearest pixel; fonts are
+// sized in pixels so the layout never depends on the screen's dpi.
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "app/elements.h"
+
+class QPainter;
+
+// Twips to the nearest pixel.
+int toPixels(float twips);
+
+// The element's box in its container, in pixels (never of negative size).
+QRect boxOf(const Element& element);
+
+// The design font: Arial or Times New Roman at points * 96 / 72 pixels.
+QFont fontOf(const Font& font);
+
+// A label's text as it is drawn: "\r\n" (and a lone "\n") break lines.
+QString labelText(const std::string& caption);
+
+// The box a label fills: its designed box, or for an autosize label the
+// text's size measured from the top-left corner.
+QRect labelBox(const Label& label, const QString& text, const QFont& font);
+
+// The pixels a line may touch, its width included.
+QRect lineBounds(const Line& line);
+
+// The pixels an image covers: its box when stretched, else its natural size
+// from the box's top-left corner.
+QRect imageBounds(const Image& image);
+
+void paintShape(QPainter& painter, const Shape& shape);
+void paintLine(QPainter& painter, const Line& line);
+void paintLabel(QPainter& painter, const Label& label, const QString& text, const QFont& font,
+                const QRect& box);
+void paintImage(QPainter& painter, const Image& image);
+
+// The thin sunken frame of the screens, rows and small flags, drawn just
+// inside `rect`.
+void paintSunkenFrame(QPainter& painter, const QRect& rect);
