@@ -60,12 +60,18 @@ void Form1::heartbeat(std::uint64_t step) {
 void Form1::click(Button& button) {
   if (!button.enabled) return;
   guarded([this, &button] {
-    if (&button == &Command2) Command2_Click();
-    else if (&button == &Command3) Command3_Click();
-    else if (&button == &Command5) Command5_Click();
-    else if (&button == &cmdExit) cmdExit_Click();
-    else if (&button == &Command1[0] || &button == &Command1[1]) Command1_Click(button.index);
-    else if (&button == &Command4[0] || &button == &Command4[1]) Command4_Click(button.index);
+    if (&button == &Command2)
+      Command2_Click();
+    else if (&button == &Command3)
+      Command3_Click();
+    else if (&button == &Command5)
+      Command5_Click();
+    else if (&button == &cmdExit)
+      cmdExit_Click();
+    else if (&button == &Command1[0] || &button == &Command1[1])
+      Command1_Click(button.index);
+    else if (&button == &Command4[0] || &button == &Command4[1])
+      Command4_Click(button.index);
   });
 }
 

@@ -47,9 +47,9 @@ class Form1 {
 
   // ---- Country builder: Picture2 ------------------------------------------
   Panel Picture2;
-  std::array<Label, 8> Label1;  // 0..2 builder titles, 3 on the bomb, 4 lineups, 5..7 pitch
-  std::array<Panel, 2> Picture3;  // team rows
-  std::array<List, 6> Combo1;     // syllable lists, 0..2 team 1, 3..5 team 2
+  std::array<Label, 8> Label1;     // 0..2 builder titles, 3 on the bomb, 4 lineups, 5..7 pitch
+  std::array<Panel, 2> Picture3;   // team rows
+  std::array<List, 6> Combo1;      // syllable lists, 0..2 team 1, 3..5 team 2
   std::array<Button, 2> Command1;  // "&Random"
   std::array<Button, 2> Command4;  // "i."
   std::array<Shape, 6> FlagShape;  // flag stripes of the rows

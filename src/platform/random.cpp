@@ -9,8 +9,8 @@ float Random::next() {
 }
 
 void Random::randomize() {
-  engine_.seed(static_cast<std::uint64_t>(
-      std::chrono::system_clock::now().time_since_epoch().count()));
+  engine_.seed(
+      static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
 float ScriptedRandom::next() {

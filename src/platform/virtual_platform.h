@@ -48,9 +48,13 @@ class VirtualPlatform : public Platform {
     screenHeight_ = height;
   }
   // Runs something (a click, a list choice) in the pass that reaches step `step`.
-  void at(std::uint64_t step, std::function<void()> event) { events_.emplace(step, std::move(event)); }
+  void at(std::uint64_t step, std::function<void()> event) {
+    events_.emplace(step, std::move(event));
+  }
   // Runs something in the pass `passes` steps from now.
-  void after(std::uint64_t passes, std::function<void()> event) { at(step_ + passes, std::move(event)); }
+  void after(std::uint64_t passes, std::function<void()> event) {
+    at(step_ + passes, std::move(event));
+  }
   // The idle event loop: `passes` passes, or until the program has ended.
   void run(std::uint64_t passes);
   void runMs(std::uint32_t ms) { run(static_cast<std::uint64_t>(ms) * StepsPerSecond / 1000); }
