@@ -266,9 +266,6 @@ void Form1::loadDesign() {
       {Shape2[2], "Shape2", 2, Picture5,    0, 0, 765, 1095, {.back = Crimson,   .opaque = true, .noBorder = true}},
       {Shape2[0], "Shape2", 0, Picture5,  750, 0, 765, 1095, {.back = White,     .opaque = true, .noBorder = true}},
       {Shape2[1], "Shape2", 1, Picture5, 1500, 0, 765, 1095, {.back = LightBlue, .opaque = true, .noBorder = true}},
-
-      {Picture4, "Picture4", -1, Picture2, 2370, 2040, 945, 465, {.back = DarkBlue, .frame = true}},
-      {Label2,   "Label2",   -1, Picture4,  210,   30, 645, 405, {.text = "VS", .font = arial(15.75f, BoldItalic), .fore = White}},
   });
 
   // The two team rows: flag stripes behind the syllable lists and buttons.
@@ -292,6 +289,10 @@ void Form1::loadDesign() {
       {Combo1[2],   "Combo1",   2, Picture3[0], 2160, 180, 1215, 360, {.font = bold975, .tab = 1}},
       {Command1[0], "Command1", 0, Picture3[0], 3390, 180, 1035, 345, {.text = "&Random", .font = bold975, .tab = 0}},
       {Command4[0], "Command4", 0, Picture3[0], 4440, 180,  405, 345, {.text = "i.", .font = times(9.75f, Bold), .tab = 10}},
+
+      // The "VS" box straddles the gap between the rows, in front of both.
+      {Picture4, "Picture4", -1, Picture2, 2370, 2040, 945, 465, {.back = DarkBlue, .frame = true}},
+      {Label2,   "Label2",   -1, Picture4,  210,   30, 645, 405, {.text = "VS", .font = arial(15.75f, BoldItalic), .fore = White}},
   });
 
   // ---- Lineups ---------------------------------------------------------------

@@ -313,6 +313,8 @@ TEST(Design, LaterElementsLieInFront) {
   EXPECT_GT(f.Label24.zorder, f.Shape25[0].zorder);
   EXPECT_GT(f.Picture5.zorder, f.lebomb.zorder);   // the bomb falls from behind the flag
   EXPECT_GT(f.Image1.zorder, f.Shape3[0].zorder);  // the trefoil on the body
+  for (const Panel& row : f.Picture3)              // the "VS" box straddles both team rows
+    EXPECT_GT(f.Picture4.zorder, row.zorder);
 }
 
 // ---- The figures -----------------------------------------------------------------------
