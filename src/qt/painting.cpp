@@ -112,6 +112,21 @@ void paintShape(QPainter& painter, const Shape& s) {
   const qreal radius = std::min(area.width(), area.height()) / 6.0;
   const int bw = s.border ? std::max(1, s.borderWidth) : 0;
 
+  if (s.shape == ShapeKind::Rectangle && s.hatch == Hatch::None) {
+    // Straight to the pixels: the interior, then the four sides of the border.
+    if (s.opaque) painter.fillRect(box.adjusted(bw, bw, -bw, -bw), qcolor(s.fillColor));
+    if (bw > 0) {
+      const QColor c = qcolor(s.borderColor);
+      const int w = box.width(), h = box.height();
+      painter.fillRect(QRect(box.left(), box.top(), w, std::min(bw, h)), c);
+      painter.fillRect(QRect(box.left(), box.bottom() - std::min(bw, h) + 1, w, std::min(bw, h)),
+                       c);
+      painter.fillRect(QRect(box.left(), box.top(), std::min(bw, w), h), c);
+      painter.fillRect(QRect(box.right() - std::min(bw, w) + 1, box.top(), std::min(bw, w), h), c);
+    }
+    return;
+  }
+
   // Every border lies inside the box; the interior is what it leaves.
   const QPainterPath outer = outline(s.shape, area, radius);
   const QRectF innerArea = area.adjusted(bw, bw, -bw, -bw);
@@ -141,6 +156,22 @@ void paintShape(QPainter& painter, const Shape& s) {
     painter.fillPath(ring, qcolor(s.borderColor));
   }
   painter.restore();
+}
+
+bool wantsSprite(const Shape& s) {
+  return s.shape != ShapeKind::Rectangle || s.hatch != Hatch::None;
+}
+
+QPixmap shapeSprite(const Shape& s, qreal devicePixelRatio) {
+  const QRect box = boxOf(s);
+  if (box.isEmpty()) return QPixmap();
+  QPixmap sprite(box.size() * devicePixelRatio);
+  sprite.setDevicePixelRatio(devicePixelRatio);
+  sprite.fill(Qt::transparent);
+  QPainter painter(&sprite);
+  painter.translate(-box.topLeft());
+  paintShape(painter, s);
+  return sprite;
 }
 
 void paintLine(QPainter& painter, const Line& line) {

@@ -6,6 +6,7 @@
 // sized in pixels so the layout never depends on the screen's dpi.
 
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -37,6 +38,12 @@ QRect lineBounds(const Line& line);
 QRect imageBounds(const Image& image);
 
 void paintShape(QPainter& painter, const Shape& shape);
+
+// Curved or hatched shapes are dear to draw: the view draws them once into a
+// sprite of their box's size (transparent around them) and copies that.
+// Plain rectangles are cheaper drawn directly.
+bool wantsSprite(const Shape& shape);
+QPixmap shapeSprite(const Shape& shape, qreal devicePixelRatio);
 void paintLine(QPainter& painter, const Line& line);
 void paintLabel(QPainter& painter, const Label& label, const QString& text, const QFont& font,
                 const QRect& box);

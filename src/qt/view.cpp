@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
+#include <QPaintDevice>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
@@ -73,6 +75,10 @@ struct Item {
   QRect bounds;  // windowless: the pixels it may touch, for repaints
   QString text;  // labels: the caption as drawn
   QFont font;    // labels: the font as drawn
+  // Shapes drawn from a sprite: the sprite, made again after a change of
+  // looks or size.
+  mutable QPixmap sprite;
+  mutable bool spriteStale = true;
 };
 
 template <typename T>
@@ -111,9 +117,20 @@ std::unique_ptr<Item> track(Element& e) {
 
 void paintWindowless(QPainter& painter, const Item& item) {
   switch (item.element.kind) {
-    case Kind::Shape:
-      paintShape(painter, static_cast<const Shape&>(item.element));
+    case Kind::Shape: {
+      const auto& shape = static_cast<const Shape&>(item.element);
+      if (!wantsSprite(shape)) {
+        paintShape(painter, shape);
+        break;
+      }
+      const qreal ratio = painter.device()->devicePixelRatioF();
+      if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
+        item.sprite = shapeSprite(shape, ratio);
+        item.spriteStale = false;
+      }
+      if (!item.sprite.isNull()) painter.drawPixmap(boxOf(shape).topLeft(), item.sprite);
       break;
+    }
     case Kind::Line:
       paintLine(painter, static_cast<const Line&>(item.element));
       break;
@@ -145,10 +162,13 @@ class PanelWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    painter.fillRect(dirty, qcolor(panel_.backColor));
+    const QRegion& dirty = event->region();
+    const QColor back = qcolor(panel_.backColor);
+    for (const QRect& r : dirty) painter.fillRect(r, back);
+    // Only what touches the dirty parts: a match frame dirties a few small
+    // patches scattered over the whole pitch.
     for (const Item* item : windowless)
-      if (item->element.visible && item->bounds.intersects(dirty)) paintWindowless(painter, *item);
+      if (item->element.visible && dirty.intersects(item->bounds)) paintWindowless(painter, *item);
     if (panel_.border) paintSunkenFrame(painter, rect());
   }
 
@@ -354,6 +374,7 @@ void View::Impl::syncWidget(Item& item, bool moved, bool restyled, bool first) {
 
 void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, bool first) {
   const Element& e = item.element;
+  const Place& now = item.place;
   const QRect oldBounds = item.bounds;
   switch (e.kind) {
     case Kind::Label: {
@@ -370,6 +391,8 @@ void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, 
     }
     case Kind::Shape:
       item.box = item.bounds = boxOf(e);
+      if (restyled || before.width != now.width || before.height != now.height)
+        item.spriteStale = true;
       break;
     case Kind::Line:
       item.box = item.bounds = lineBounds(static_cast<const Line&>(e));
