@@ -15,22 +15,6 @@ constexpr float TwipsPerPixel = 15.0f;
 
 QColor qcolor(Color c) { return QColor(c.red(), c.green(), c.blue()); }
 
-// The shirts' pattern of thin vertical lines, where the set of hatches has it.
-template <typename H>
-concept HasVerticalLines = requires {
-  H::VerticalLines;
-};
-
-template <typename H>
-bool isVerticalLines(H hatch) {
-  if constexpr (HasVerticalLines<H>) {
-    return hatch == H::VerticalLines;
-  } else {
-    (void)hatch;
-    return false;
-  }
-}
-
 // The outline of a shape kind filling `r`; a rounded rectangle's corners
 // have radius `radius`.
 QPainterPath outline(ShapeKind kind, const QRectF& r, qreal radius) {
@@ -139,7 +123,7 @@ void paintShape(QPainter& painter, const Shape& s) {
   if (s.hatch == Hatch::DiagonalCross) {
     painter.setBrushOrigin(area.topLeft().toPoint());
     painter.fillPath(inner, QBrush(qcolor(s.hatchColor), Qt::DiagCrossPattern));
-  } else if (isVerticalLines(s.hatch) && !inner.isEmpty()) {
+  } else if (s.hatch == Hatch::VerticalLines && !inner.isEmpty()) {
     // Thin vertical lines every second pixel, a shade darker than the cloth.
     painter.setClipPath(inner, Qt::IntersectClip);
     painter.setPen(QPen(qcolor(s.fillColor).darker(135), 1));

@@ -62,16 +62,18 @@ class ViewTest : public ::testing::Test {
   }
   QWidget* widgetAt(const Element& e) { return view->window()->childAt(centreOf(e)); }
 
-  // The number of pixels of `colour` within the element's box.
-  int count(const QImage& image, const Element& e, QRgb colour) {
-    const QPoint origin = at(*e.container, e.left, e.top);
+  // The number of pixels of `colour` within `area` of the window, or within the element's box.
+  static int count(const QImage& image, const QRect& area, QRgb colour) {
     int n = 0;
-    for (int y = 0; y < toPixels(e.height); ++y)
-      for (int x = 0; x < toPixels(e.width); ++x)
-        if (image.valid(origin.x() + x, origin.y() + y) &&
-            image.pixel(origin.x() + x, origin.y() + y) == colour)
-          ++n;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (image.valid(x, y) && image.pixel(x, y) == colour) ++n;
     return n;
+  }
+  int count(const QImage& image, const Element& e, QRgb colour) {
+    return count(
+        image, QRect(at(*e.container, e.left, e.top), QSize(toPixels(e.width), toPixels(e.height))),
+        colour);
   }
 
   void toMatch() {
@@ -254,6 +256,20 @@ TEST_F(ViewTest, MovedAndRecolouredElementsRepaintTheirOldAndNewPlaces) {
   EXPECT_EQ(screen().pixel(at(form.Picture1, 5010 + 30, 2500)), 0xff0000ffu);
 }
 
+TEST_F(ViewTest, AnAutosizeLabelGrowsFromItsCornerToFitItsText) {
+  toMatch();
+  const QPoint corner = at(form.Picture1, form.Label20.left, form.Label20.top);
+  const QRect first(corner, QSize(40, 14)),
+      further(corner + QPoint(50, 0), QSize(50, 14));  // still on the board
+  QImage image = screen();
+  EXPECT_GT(count(image, first, White), 10);
+  EXPECT_EQ(count(image, further, White), 0);
+  form.Label20.caption = "00:00 and counting";
+  view->sync();
+  image = screen();
+  EXPECT_GT(count(image, further, White), 10);
+}
+
 TEST_F(ViewTest, AClickOnAButtonReachesTheProgram) {
   auto* exitButton = qobject_cast<QPushButton*>(widgetAt(form.cmdExit));
   ASSERT_NE(exitButton, nullptr);
@@ -281,6 +297,22 @@ TEST_F(ViewTest, AListChoiceReachesTheProgramAndRecoloursTheFlag) {
   form.Combo1[0].listIndex = 0;
   view->sync();
   EXPECT_EQ(list->currentIndex(), 0);
+}
+
+TEST_F(ViewTest, TheTabKeyWalksTheBuilderInItsDesignedOrder) {
+  const Element* designed[] = {&form.Command1[0], &form.Combo1[2],   &form.Combo1[1],
+                               &form.Combo1[0],   &form.Combo1[3],   &form.Combo1[4],
+                               &form.Combo1[5],   &form.Command1[1], &form.Command2,
+                               &form.Command3,    &form.Command4[0], &form.Command4[1]};
+  QList<QWidget*> expected;
+  for (const Element* e : designed) expected.append(widgetAt(*e));
+  ASSERT_FALSE(expected.contains(nullptr));
+  // Walk the focus chain once round from the first, keeping the builder's widgets.
+  QList<QWidget*> walked{expected.front()};
+  for (QWidget* w = expected.front()->nextInFocusChain(); w != expected.front();
+       w = w->nextInFocusChain())
+    if (expected.contains(w)) walked.append(w);
+  EXPECT_EQ(walked, expected);
 }
 
 TEST_F(ViewTest, ClosingTheWindowEndsTheProgram) {
