@@ -180,7 +180,7 @@ class PanelWidget : public QWidget {
 // the program.
 class WindowWidget final : public PanelWidget {
  public:
-  WindowWidget(Form1& form) : PanelWidget(form.Form, nullptr), form_(form) {
+  explicit WindowWidget(Form1& form) : PanelWidget(form.Form, nullptr), form_(form) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("World Cup '98 - Blunderfest"));
