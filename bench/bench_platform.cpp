@@ -1,0 +1,87 @@
+// CPU used by the real Qt platform per second of wall time: on the title
+// screen with the bomb animation running, and during a four-second DelayMs
+// of the match. Runs on whatever display Qt finds (set
+// QT_QPA_PLATFORM=offscreen, or run under xvfb-run).
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/form1.h"
+#include "qt/qt_platform.h"
+#include "qt/view.h"
+
+namespace {
+
+double cpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+struct Window {
+  QtPlatform platform;
+  Form1 form{platform};
+  View view{form};
+  Window() {
+    platform.attach(form, view);
+    form.load();
+    view.sync();
+    view.window()->show();
+    platform.start();
+  }
+};
+
+// Runs `body` and reports its CPU time as a share of one core over its wall time.
+template <class Body>
+void measure(benchmark::State& state, Body body) {
+  for (auto _ : state) {
+    QElapsedTimer wall;
+    wall.start();
+    double cpu = cpuSeconds();
+    body();
+    double used = cpuSeconds() - cpu;
+    double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    state.counters["cpu_percent_of_one_core"] = 100.0 * used / seconds;
+    state.counters["wall_seconds"] = seconds;
+  }
+}
+
+}  // namespace
+
+static void BM_TitleScreenIdle(benchmark::State& state) {
+  Window w;
+  QApplication::processEvents();  // settle the first paint
+  measure(state, [&] {
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+  });
+  state.counters["bomb_top"] = w.form.lebomb.top;
+}
+BENCHMARK(BM_TitleScreenIdle)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+static void BM_DelayMsDuringTheMatch(benchmark::State& state) {
+  Window w;
+  w.form.click(w.form.Command2);
+  w.form.click(w.form.Command5);
+  QApplication::processEvents();
+  std::uint64_t ticks = w.form.engineTicks;
+  measure(state, [&] { w.form.DelayMs(4000); });
+  state.counters["engine_ticks_per_second"] = static_cast<double>(w.form.engineTicks - ticks) / 4.0;
+}
+BENCHMARK(BM_DelayMsDuringTheMatch)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+  if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty())
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  installFontSubstitutions();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

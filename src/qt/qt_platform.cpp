@@ -1,0 +1,113 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimerEvent>
+#include <QWidget>
+
+#include "app/form1.h"
+#include "qt/view.h"
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+}
+
+QtPlatform::QtPlatform() { clock_.start(); }
+
+QtPlatform::~QtPlatform() {
+  if (heartbeatTimer_) killTimer(heartbeatTimer_);
+}
+
+void QtPlatform::attach(Form1& form, View& view) {
+  form_ = &form;
+  view_ = &view;
+}
+
+std::uint64_t QtPlatform::currentStep() const {
+  return static_cast<std::uint64_t>(clock_.nsecsElapsed()) * StepsPerSecond / 1000000000ull;
+}
+
+void QtPlatform::start() {
+  lastBeat_ = currentStep();
+  armHeartbeat();
+}
+
+void QtPlatform::armHeartbeat() {
+  // A fresh timer for every step: Qt never delivers a timer's event again
+  // while that timer's handler runs, and the heartbeat's handler may run
+  // whole skits with their waits.
+  std::uint64_t next = currentStep() + 1;
+  qint64 boundaryNs = static_cast<qint64>(next * 1000000000ull / StepsPerSecond);
+  qint64 waitMs = (boundaryNs - clock_.nsecsElapsed() + 999999) / 1000000;
+  heartbeatTimer_ = startTimer(static_cast<int>(waitMs < 0 ? 0 : waitMs), Qt::PreciseTimer);
+}
+
+void QtPlatform::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != heartbeatTimer_) return;
+  killTimer(heartbeatTimer_);
+  heartbeatTimer_ = 0;
+  if (form_ && form_->ended()) return;
+  std::uint64_t step = currentStep();
+  if (step == lastBeat_) {  // woke a little early: the boundary is still ahead
+    armHeartbeat();
+    return;
+  }
+  lastBeat_ = step;
+  // The passes of the running waits are over at this boundary; each returns
+  // once control comes back to it.
+  for (QEventLoop* pass : passes_) pass->quit();
+  armHeartbeat();
+  if (form_) form_->heartbeat(step);
+  if (view_ && form_ && !form_->ended()) view_->sync();
+}
+
+void QtPlatform::processEventsOnce() {
+  if (view_) view_->sync();
+  QEventLoop pass;
+  passes_.push_back(&pass);
+  pass.exec();
+  passes_.pop_back();
+}
+
+void QtPlatform::endProgram() {
+  for (QEventLoop* pass : passes_) pass->quit();
+  if (heartbeatTimer_) {
+    killTimer(heartbeatTimer_);
+    heartbeatTimer_ = 0;
+  }
+  if (view_) view_->window()->hide();
+  QCoreApplication::exit(0);
+}
+
+void QtPlatform::messageBox(const std::string& title, const std::string& text) {
+  QMessageBox::information(view_ ? view_->window() : nullptr, QString::fromStdString(title),
+                           QString::fromStdString(text));
+}
+
+int QtPlatform::screenWidth() {
+  return QGuiApplication::primaryScreen()->geometry().width() * TwipsPerPixel;
+}
+
+int QtPlatform::screenHeight() {
+  return QGuiApplication::primaryScreen()->geometry().height() * TwipsPerPixel;
+}
+
+// The window's outer size: the frame the window system reports once the
+// window is shown; before that, the client area and a nominal dialog frame.
+int QtPlatform::windowOuterWidth() {
+  QWidget* w = view_ ? view_->window() : nullptr;
+  if (w && w->isVisible()) return w->frameGeometry().width() * TwipsPerPixel;
+  return static_cast<int>(form_ ? form_->Form.width : 0) + NominalFrameWidth;
+}
+
+int QtPlatform::windowOuterHeight() {
+  QWidget* w = view_ ? view_->window() : nullptr;
+  if (w && w->isVisible()) return w->frameGeometry().height() * TwipsPerPixel;
+  return static_cast<int>(form_ ? form_->Form.height : 0) + NominalFrameHeight;
+}
+
+void QtPlatform::moveWindow(int left, int top) {
+  if (view_) view_->window()->move(left / TwipsPerPixel, top / TwipsPerPixel);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/random.h"
+
+class Form1;
+class QEventLoop;
+class View;
+
+// The real platform: the clock steps of 1/64 s measured from an elapsed
+// timer, one heartbeat per step from a precise timer armed for the next step
+// boundary, and a pass of a wait that sleeps in an event loop until that
+// boundary instead of spinning.
+class QtPlatform : public QObject, public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  void attach(Form1& form, View& view);
+  // Starts the heartbeat; the clock runs from construction.
+  void start();
+
+  std::uint32_t tickCount() override { return msOfStep(currentStep()); }
+  void processEventsOnce() override;
+  void endProgram() override;
+  void messageBox(const std::string& title, const std::string& text) override;
+  int screenWidth() override;
+  int screenHeight() override;
+  int windowOuterWidth() override;
+  int windowOuterHeight() override;
+  void moveWindow(int left, int top) override;
+  Random& random() override { return random_; }
+
+  std::uint64_t currentStep() const;
+
+ protected:
+  void timerEvent(QTimerEvent* event) override;
+
+ private:
+  void armHeartbeat();
+
+  Form1* form_ = nullptr;
+  View* view_ = nullptr;
+  QElapsedTimer clock_;
+  Random random_;
+  int heartbeatTimer_ = 0;
+  std::uint64_t lastBeat_ = 0;
+  std::vector<QEventLoop*> passes_;  // the passes of the waits now running, innermost last
+};

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/form1.h"
+#include "qt/qt_platform.h"
+#include "qt/view.h"
+
+namespace {
+
+struct Window {
+  QtPlatform platform;
+  Form1 form{platform};
+  View view{form};
+  Window() {
+    platform.attach(form, view);
+    form.load();
+    view.sync();
+    view.window()->show();
+    platform.start();
+  }
+  ~Window() {
+    // Ending calls QCoreApplication::exit, which makes every later event
+    // loop return at once; a short exec of the application clears that.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+  }
+};
+
+}  // namespace
+
+TEST(QtPlatform, TheTickCounterMovesInWholeStepsAndAPassWaitsForTheNextOne) {
+  Window w;
+  for (int i = 0; i < 8; ++i) {
+    std::uint64_t before = w.platform.currentStep();
+    w.platform.processEventsOnce();
+    std::uint64_t after = w.platform.currentStep();
+    EXPECT_GT(after, before);
+    EXPECT_EQ(w.platform.tickCount(), msOfStep(after));
+  }
+}
+
+TEST(QtPlatform, TheWindowHasTheDesignedClientAreaAndCannotBeResized) {
+  Window w;
+  QWidget* window = w.view.window();
+  EXPECT_EQ(window->size(), QSize(691, 506));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST(QtPlatform, TheTitleExitEndsTheProgramAndHidesTheWindow) {
+  Window w;
+  w.form.click(w.form.Command3);
+  EXPECT_TRUE(w.form.ended());
+  EXPECT_FALSE(w.view.window()->isVisible());
+}
+
+TEST(QtPlatform, ClosingTheWindowInsideTwoNestedWaitsUnwindsAtOnce) {
+  Window w;
+  w.form.click(w.form.Command2);
+  w.form.click(w.form.Command5);
+  // The match's Exit waits four seconds; a second Exit clicked inside that
+  // wait starts another; the window is closed by its frame inside that one.
+  QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&] { w.view.window()->close(); });
+    w.form.click(w.form.cmdExit);
+  });
+  QElapsedTimer wall;
+  wall.start();
+  w.form.click(w.form.cmdExit);
+  EXPECT_TRUE(w.form.ended());
+  EXPECT_LT(wall.elapsed(), 2000);  // neither four-second wait went on
+  std::uint64_t ticks = w.form.engineTicks;
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w.form.engineTicks, ticks);
+  EXPECT_FALSE(w.view.window()->isVisible());
+}
