@@ -115,7 +115,7 @@ struct Shape : Element {
   Color hatchColor = rgb(0x000000);
   bool border = true;
   Color borderColor = rgb(0x000000);
-  int borderWidth = 1;  // pixels
+  int borderWidth = 1;        // pixels
   bool borderInside = false;  // border drawn inside the box (the figures' parts)
 };
 
