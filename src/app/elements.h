@@ -64,6 +64,9 @@ struct Panel : Element {
   bool border = false;  // thin sunken frame of the screens, rows and small flags
   std::string toolTip;
   std::string tag;
+  // A picture shown at its natural size from the top-left corner, under the
+  // panel's other contents (a figure can take on a picture).
+  Picture picture = Picture::None;
   std::vector<Element*> children;  // in design order
 };
 

@@ -36,7 +36,7 @@ struct Place {
 Place placeOf(const Element& e) { return {e.left, e.top, e.width, e.height, e.visible, e.zorder}; }
 
 // Everything else about an element that shows on screen, per kind.
-auto looksOf(const Panel& p) { return std::tie(p.backColor, p.border, p.toolTip); }
+auto looksOf(const Panel& p) { return std::tie(p.backColor, p.border, p.toolTip, p.picture); }
 auto looksOf(const Label& l) {
   return std::tie(l.caption, l.font, l.foreColor, l.opaque, l.backColor, l.alignment, l.autoSize);
 }
@@ -165,6 +165,9 @@ class PanelWidget : public QWidget {
     const QRegion& dirty = event->region();
     const QColor back = qcolor(panel_.backColor);
     for (const QRect& r : dirty) painter.fillRect(r, back);
+    if (panel_.picture != Picture::None)
+      painter.drawPixmap(QPoint(0, 0), renderPicture(panel_.picture, pictureSize(panel_.picture),
+                                                     devicePixelRatioF()));
     // Only what touches the dirty parts: a match frame dirties a few small
     // patches scattered over the whole pitch.
     for (const Item* item : windowless)

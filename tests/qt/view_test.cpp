@@ -322,3 +322,28 @@ TEST_F(ViewTest, ClosingTheWindowEndsTheProgram) {
 }
 
 }  // namespace
+
+TEST_F(ViewTest, AFigureThatTakesOnAPictureShowsItAtItsNaturalSize) {
+  toMatch();
+  Figure& figure = form.player[2];
+  const QRect box(at(*figure.container, figure.left, figure.top), QSize(32, 32));
+  auto isPink = [](QRgb c) { return qRed(c) > 200 && qBlue(c) > 120 && qGreen(c) < 190; };
+  auto pinkPixels = [&](const QImage& image) {
+    int n = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+      for (int x = box.left(); x <= box.right(); ++x)
+        if (isPink(image.pixel(x, y))) ++n;
+    return n;
+  };
+  EXPECT_EQ(pinkPixels(screen()), 0);
+
+  // The girl's picture in place of the player's shapes, at her own size.
+  figure.picture = form.girl.picture;
+  figure.width = form.girl.width;
+  figure.height = form.girl.height;
+  for (auto* part : {&form.shpShirt, &form.shpShorts, &form.shpHead, &form.shpHair, &form.shpSocks,
+                     &form.shpLegs, &form.Shape10, &form.shpArms, &form.shpShoulders})
+    (*part)[2].visible = false;
+  view->sync();
+  EXPECT_GT(pinkPixels(screen()), 20);
+}
