@@ -10,8 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/form1.h"
-#include "qt/qt_platform.h"
+#include "qt/program.h"
 #include "qt/view.h"
 
 namespace {
@@ -23,17 +22,8 @@ double cpuSeconds() {
          static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-struct Window {
-  QtPlatform platform;
-  Form1 form{platform};
-  View view{form};
-  Window() {
-    platform.attach(form, view);
-    form.load();
-    view.sync();
-    view.window()->show();
-    platform.start();
-  }
+struct Window : QtProgram {
+  Window() { start(); }
 };
 
 // Runs `body` and reports its CPU time as a share of one core over its wall time.

@@ -1,10 +1,8 @@
 #include <QApplication>
-#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/form1.h"
-#include "qt/qt_platform.h"
+#include "qt/program.h"
 #include "qt/view.h"
 
 namespace {
@@ -31,17 +29,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   installFontSubstitutions();
 
-  QtPlatform platform;
-  Form1 form(platform);
-  View view(form);
-  platform.attach(form, view);
-
-  form.load();
-  view.sync();
-  if (!form.ended()) {
-    view.window()->show();
-    platform.start();
-    app.exec();
-  }
+  QtProgram program;
+  program.start();
+  if (!program.form.ended()) app.exec();
   return 0;
 }

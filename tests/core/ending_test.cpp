@@ -1,24 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
-#include "platform/virtual_platform.h"
-
-namespace {
-
-struct Program {
-  VirtualPlatform platform;
-  Form1 form{platform};
-  Program() {
-    platform.attach(form);
-    form.load();
-  }
-  void kickOff() {
-    form.click(form.Command2);
-    form.click(form.Command5);
-  }
-};
-
-}  // namespace
+#include "program.h"
 
 TEST(Ending, TitleExitEndsAtOnceAndNothingRunsAfterwards) {
   Program p;

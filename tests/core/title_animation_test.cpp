@@ -1,18 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
-#include "platform/virtual_platform.h"
+#include "program.h"
 
 namespace {
-
-struct Program {
-  VirtualPlatform platform;
-  Form1 form{platform};
-  Program() {
-    platform.attach(form);
-    form.load();
-  }
-};
 
 constexpr Color DarkBlue = rgb(0x0000c0);
 constexpr Color White = rgb(0xffffff);

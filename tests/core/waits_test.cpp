@@ -1,20 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
-#include "platform/virtual_platform.h"
-
-namespace {
-
-struct Program {
-  VirtualPlatform platform;
-  Form1 form{platform};
-  explicit Program(std::uint32_t startMs = 0) : platform(startMs) {
-    platform.attach(form);
-    form.load();
-  }
-};
-
-}  // namespace
+#include "program.h"
 
 TEST(DelayMs, RunsTheEngineOncePerStepAndReturnsOnTheFirstReadingPastTheDuration) {
   for (bool enabledBefore : {false, true}) {

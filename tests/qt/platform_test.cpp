@@ -5,23 +5,13 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/form1.h"
-#include "qt/qt_platform.h"
+#include "qt/program.h"
 #include "qt/view.h"
 
 namespace {
 
-struct Window {
-  QtPlatform platform;
-  Form1 form{platform};
-  View view{form};
-  Window() {
-    platform.attach(form, view);
-    form.load();
-    view.sync();
-    view.window()->show();
-    platform.start();
-  }
+struct Window : QtProgram {
+  Window() { start(); }
   ~Window() {
     // Ending calls QCoreApplication::exit, which makes every later event
     // loop return at once; a short exec of the application clears that.

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/form1.h"
+#include "platform/virtual_platform.h"
+
+// The program on the virtual platform, started as the window starts it.
+struct Program {
+  VirtualPlatform platform;
+  Form1 form{platform};
+
+  // The tick counter starts at `startMs`.
+  explicit Program(std::uint32_t startMs = 0) : platform(startMs) {
+    platform.attach(form);
+    form.load();
+  }
+
+  // The builder's "&Go", then the lineups' "&Go".
+  void kickOff() {
+    form.click(form.Command2);
+    form.click(form.Command5);
+  }
+};
