@@ -3,5 +3,5 @@
 cd "$(dirname "$0")"
 source scripts/common.sh
 install_missing
-build build -DCMAKE_BUILD_TYPE=Release -DBLUNDERFEST_BENCH=OFF
+build build blunderfest
 exec ./build/blunderfest

@@ -18,9 +18,10 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# build DIR [TARGET] [CMAKE OPTIONS...]: configures DIR and builds TARGET (all when empty).
 build() {
-  local dir=$1
-  shift
+  local dir=$1 target=${2:-all}
+  shift 2 || shift $#
   cmake -S . -B "$dir" "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  cmake --build "$dir" --target "$target" -j"$(nproc)"
 }
