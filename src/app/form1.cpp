@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "teams/countries.h"
 #include "text/alternatives.h"
 
 // Thrown by the waits once the program has ended, so that no tick, line or
@@ -118,8 +119,8 @@ void Form1::Form_Load() {
   FullCombos();
   RandCont1();
   RandCont2();
-  Label17.caption = Combo1[0].text() + Combo1[1].text() + Combo1[2].text();
-  Label18.caption = Combo1[3].text() + Combo1[4].text() + Combo1[5].text();
+  Label17.caption = countryName(*this, 0);
+  Label18.caption = countryName(*this, 1);
   Announcer.caption = "";
 }
 

@@ -334,6 +334,15 @@ Parts partsOf(const Form1& f, int body) {
           &f.shpShorts[body], &f.shpSocks[body],     &f.Shape10[body]};
 }
 
+// A body part belongs to its figure and lies inside the figure's box.
+void expectInside(const Shape& s, const Figure& fig) {
+  EXPECT_EQ(s.container, &fig) << id(s);
+  EXPECT_GE(s.left, -0.5f) << id(s);
+  EXPECT_GE(s.top, -0.5f) << id(s);
+  EXPECT_LE(s.left + s.width, fig.width + 0.5f) << id(s);
+  EXPECT_LE(s.top + s.height, fig.height + 0.5f) << id(s);
+}
+
 }  // namespace
 
 TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
@@ -344,11 +353,7 @@ TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
     const Parts p = partsOf(f, i);
     SCOPED_TRACE("player(" + std::to_string(i) + ")");
     for (const Shape* s : p.all()) {
-      EXPECT_EQ(s->container, &fig) << id(*s);
-      EXPECT_GE(s->left, -0.5f) << id(*s);
-      EXPECT_GE(s->top, -0.5f) << id(*s);
-      EXPECT_LE(s->left + s->width, fig.width + 0.5f) << id(*s);
-      EXPECT_LE(s->top + s->height, fig.height + 0.5f) << id(*s);
+      expectInside(*s, fig);
       EXPECT_TRUE(s->opaque) << id(*s);
       EXPECT_TRUE(s->border && s->borderInside) << id(*s);
       EXPECT_EQ(s->borderColor, Black) << id(*s);
@@ -400,11 +405,7 @@ TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
     EXPECT_EQ(fig.width, 675);
     EXPECT_EQ(fig.height, 345);
     for (const Shape* s : p.all()) {
-      EXPECT_EQ(s->container, &fig) << id(*s);
-      EXPECT_GE(s->left, -0.5f) << id(*s);
-      EXPECT_GE(s->top, -0.5f) << id(*s);
-      EXPECT_LE(s->left + s->width, fig.width + 0.5f) << id(*s);
-      EXPECT_LE(s->top + s->height, fig.height + 0.5f) << id(*s);
+      expectInside(*s, fig);
     }
     // Longer than high: head on the left, feet on the right edge.
     EXPECT_GT(p.head->width, p.head->height);
