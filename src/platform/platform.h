@@ -39,6 +39,14 @@ class Platform {
 
   // The shared random source.
   virtual Random& random() = 0;
+
+  // A new line has appeared on the commentary display. `interrupts` is true
+  // for the lines a skit, the goal sequence or the sign-off shows, false for
+  // the play-by-play.
+  virtual void commentary(const std::string& line, bool interrupts) {
+    (void)line;
+    (void)interrupts;
+  }
 };
 
 // One clock step in milliseconds: 1000 / 64.

@@ -19,6 +19,12 @@ class VirtualPlatform : public Platform {
   struct Message {
     std::string title, text;
   };
+  // A line that appeared on the commentary display, and the step it came in.
+  struct Said {
+    std::uint64_t step;
+    std::string line;
+    bool interrupts;
+  };
 
   // The tick counter starts at `startMs` (to try its wrap-around).
   explicit VirtualPlatform(std::uint32_t startMs = 0) : startMs_(startMs) {}
@@ -40,6 +46,9 @@ class VirtualPlatform : public Platform {
     windowTop_ = top;
   }
   Random& random() override { return random_; }
+  void commentary(const std::string& line, bool interrupts) override {
+    transcript_.push_back({step_, line, interrupts});
+  }
 
   // ---- For the tests ----
   ScriptedRandom& script() { return random_; }
@@ -63,6 +72,9 @@ class VirtualPlatform : public Platform {
   std::uint64_t passes() const { return passes_; }
   int endCalls() const { return endCalls_; }
   const std::vector<Message>& messages() const { return messages_; }
+  // Every commentary line so far, in order.
+  const std::vector<Said>& transcript() const { return transcript_; }
+  void clearTranscript() { transcript_.clear(); }
   int windowLeft() const { return windowLeft_; }
   int windowTop() const { return windowTop_; }
 
@@ -74,6 +86,7 @@ class VirtualPlatform : public Platform {
   int endCalls_ = 0;
   std::multimap<std::uint64_t, std::function<void()>> events_;
   std::vector<Message> messages_;
+  std::vector<Said> transcript_;
   ScriptedRandom random_;
   int screenWidth_ = 1024 * 15, screenHeight_ = 768 * 15;
   int windowLeft_ = 0, windowTop_ = 0;

@@ -481,3 +481,17 @@ TEST(Design, EachJudgesFlagStandsOverItsScoreCards) {
     EXPECT_EQ(f.lblTD[j].backColor, White);
   }
 }
+
+TEST(Design, AWrongIndexOfAnArrayWithGapsChangesNothingOnTheWindow) {
+  Window w;
+  Form1& f = w.f;
+  const std::size_t elements = f.elements().size();
+  Shape& missing = f.Shape25[6];
+  EXPECT_EQ(missing.container, nullptr);  // never drawn
+  missing.visible = true;
+  missing.left = 1234;
+  EXPECT_FALSE(f.Shape25.contains(6));
+  EXPECT_EQ(f.Shape25[6].left, 0);  // asked again, it is a fresh spare
+  EXPECT_EQ(f.elements().size(), elements);
+  for (auto& [index, shape] : f.Shape25) EXPECT_NE(shape.left, 1234) << index;
+}

@@ -116,4 +116,11 @@ TEST(Announcer, TheEngineYieldsToAHeldDisplayAndTheSkitsDoNot) {
   EXPECT_EQ(f.Announcer.caption, "Pass.");
   f.Announce2("Skit line.");
   EXPECT_EQ(f.Announcer.caption, "Skit line.");
+  // Only the lines that appeared reach the platform, the skits' as interrupting.
+  const auto& said = p.platform.transcript();
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said[0].line, "Pass.");
+  EXPECT_FALSE(said[0].interrupts);
+  EXPECT_EQ(said[1].line, "Skit line.");
+  EXPECT_TRUE(said[1].interrupts);
 }
