@@ -1,0 +1,84 @@
+// Plays the real program on whatever display Qt finds (run it under
+// xvfb-run) and carries out a list of timed actions: the buttons of the three
+// screens, a skit started on the spot, or a screenshot of the window as the
+// screen shows it. For looking at moments that the lottery brings only now
+// and then.
+//
+//   stage OUTDIR MS:ACTION...
+//
+// MS counts from the window's first showing. ACTION is one of
+//   go        the builder's "&Go"         kickoff   the lineups' "&Go"
+//   exit      the match's "&Exit"         close     closing the window
+//   card, football, injury, interject     that skit, started at once
+//   shot:NAME a screenshot OUTDIR/NAME.png
+// Example: stage /tmp/shots 500:go 1000:kickoff 40000:card 43000:shot:card
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "qt/program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  installFontSubstitutions();
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: stage OUTDIR MS:ACTION...\n");
+    return 2;
+  }
+  const QString outdir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(outdir);
+
+  QtProgram program;
+  Form1& f = program.form;
+  const std::map<QString, std::function<void()>> actions = {
+      {"go", [&] { f.click(f.Command2); }},  {"kickoff", [&] { f.click(f.Command5); }},
+      {"exit", [&] { f.click(f.cmdExit); }}, {"close", [&] { program.view.window()->close(); }},
+      {"card", [&] { f.SkitCard(); }},       {"football", [&] { f.SkitFootball(); }},
+      {"injury", [&] { f.SkitInjury(); }},   {"interject", [&] { f.SkitInterject(); }},
+  };
+
+  for (int i = 2; i < argc; ++i) {
+    const QString step = QString::fromLocal8Bit(argv[i]);
+    const int colon = step.indexOf(':');
+    bool ok = false;
+    const int ms = step.left(colon).toInt(&ok);
+    const QString action = step.mid(colon + 1);
+    std::function<void()> run;
+    if (action.startsWith("shot:")) {
+      const QString file = outdir + "/" + action.mid(5) + ".png";
+      run = [&program, file] {
+        QWidget* w = program.view.window();
+        program.view.sync();
+        w->screen()->grabWindow(w->winId()).save(file);
+      };
+    } else if (auto a = actions.find(action); a != actions.end()) {
+      run = a->second;
+    }
+    if (colon < 0 || !ok || !run) {
+      std::fprintf(stderr, "stage: cannot read the action '%s'\n", argv[i]);
+      return 2;
+    }
+    // A skit runs until its end inside the call; the end of the program
+    // unwinds out of it.
+    QTimer::singleShot(ms, [&program, run] {
+      if (program.form.ended()) return;
+      try {
+        run();
+      } catch (...) {
+      }
+      program.view.sync();
+    });
+  }
+
+  program.start();
+  if (!program.form.ended()) app.exec();
+  return 0;
+}
