@@ -9,6 +9,13 @@ float Random::next() {
 }
 
 void Random::randomize() {
+  if (fixedSeed_)
+    engine_.seed(*fixedSeed_);
+  else
+    seedFromClock();
+}
+
+void Random::seedFromClock() {
   engine_.seed(
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }

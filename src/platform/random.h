@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <random>
 
 // The one random generator of the program: every draw yields r with
@@ -13,8 +14,12 @@ class Random {
   // The next value r, 0 <= r < 1.
   virtual float next();
 
-  // Seeds the generator from the system clock, so that every run differs.
-  virtual void randomize();
+  // Seeds the generator from the system clock, so that every run differs;
+  // or, once a fixed seed is given, from that seed, so that a run replays.
+  void randomize();
+
+  // From now on randomize() seeds from `value` instead of the clock.
+  void fixSeed(std::uint64_t value) { fixedSeed_ = value; }
 
   void seed(std::uint64_t value) { engine_.seed(value); }
 
@@ -24,12 +29,17 @@ class Random {
     return k < n ? k : n - 1;  // a product that rounds up to n stays inside
   }
 
+ protected:
+  virtual void seedFromClock();
+
  private:
   std::mt19937_64 engine_{0};
+  std::optional<std::uint64_t> fixedSeed_;
 };
 
 // A random source that plays back given values, then falls back to its own
-// fixed-seed generator. Seeding from the clock leaves it alone.
+// fixed-seed generator. Seeding from the clock leaves it alone; a fixed seed
+// does not.
 class ScriptedRandom : public Random {
  public:
   void push(float r) { script_.push_back(r); }
@@ -39,7 +49,9 @@ class ScriptedRandom : public Random {
   std::uint64_t drawn() const { return drawn_; }
 
   float next() override;
-  void randomize() override {}
+
+ protected:
+  void seedFromClock() override {}
 
  private:
   std::deque<float> script_;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/form1.h"
+#include "platform/options.h"
 #include "platform/virtual_platform.h"
 
 // The program on the virtual platform, started as the window starts it.
@@ -10,9 +11,10 @@ struct Program {
   VirtualPlatform platform;
   Form1 form{platform};
 
-  // The tick counter starts at `startMs`.
-  explicit Program(std::uint32_t startMs = 0) : platform(startMs) {
+  // The tick counter starts at `startMs`; the command line's options apply.
+  explicit Program(std::uint32_t startMs = 0, const Options& options = {}) : platform(startMs) {
     platform.attach(form);
+    applyOptions(options, platform);
     form.load();
   }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/platform.h"
+
+// What the command line chose for one run. Left empty, the program runs as it
+// always has.
+struct Options {
+  // Seeds the shared generator at start-up instead of the clock: the same seed
+  // and the same user actions give the same countries, names and match.
+  std::optional<std::uint64_t> seed;
+};
+
+// Hands the options to the core through its platform, before start-up.
+inline void applyOptions(const Options& options, Platform& platform) {
+  if (options.seed) platform.random().fixSeed(*options.seed);
+}
