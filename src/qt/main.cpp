@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
+#include "qt/command_line.h"
 #include "qt/program.h"
 #include "qt/view.h"
 
@@ -19,6 +21,26 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  setApplicationIdentity();
+  CommandLine line;
+  {
+    // Read before there is a window, so that help, version and refusals need
+    // no display; the window's application object comes after this one.
+    QCoreApplication reader(argc, argv);
+    line = readCommandLine(QCoreApplication::arguments());
+  }
+  switch (line.action) {
+    case CommandLine::Action::Run:
+      break;
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+      std::fputs(line.message.toLocal8Bit().constData(), stdout);
+      return 0;
+    case CommandLine::Action::Refuse:
+      std::fprintf(stderr, "%s\n", line.message.toLocal8Bit().constData());
+      return 2;
+  }
+
   if (!hasDisplay()) {
     std::fprintf(stderr,
                  "blunderfest: no display to open the window on; "
@@ -29,7 +51,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   installFontSubstitutions();
 
-  QtProgram program;
+  QtProgram program(line.options);
   program.start();
   if (!program.form.ended()) app.exec();
   return 0;

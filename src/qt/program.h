@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/form1.h"
+#include "platform/options.h"
 #include "qt/qt_platform.h"
 #include "qt/view.h"
 
@@ -13,7 +14,10 @@ struct QtProgram {
   Form1 form{platform};
   View view{form};
 
-  QtProgram() { platform.attach(form, view); }
+  explicit QtProgram(const Options& options = {}) {
+    platform.attach(form, view);
+    applyOptions(options, platform);
+  }
 
   // Start-up, then the window shows and the clock starts stepping.
   void start() {

@@ -1,0 +1,68 @@
+#include "qt/command_line.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+const QString Name = QStringLiteral("blunderfest");
+const QString LargestSeed = QString::number(std::numeric_limits<std::uint64_t>::max());
+
+CommandLine refuse(const QString& why) {
+  return {CommandLine::Action::Refuse, {}, Name + QStringLiteral(": ") + why};
+}
+
+}  // namespace
+
+void setApplicationIdentity() {
+  QCoreApplication::setApplicationName(Name);
+  QCoreApplication::setApplicationVersion(QStringLiteral(BLUNDERFEST_VERSION));
+  QCoreApplication::setOrganizationDomain(QStringLiteral("grobnik.net"));
+  QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
+}
+
+CommandLine readCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("World Cup '98: Blunderfest. A satirical live television broadcast of an "
+                     "invented soccer match."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Shows this help and exits."));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Shows the version and exits."));
+  const QCommandLineOption seed(
+      QStringLiteral("seed"),
+      QStringLiteral("Plays a reproducible match: the same seed and the same clicks give the "
+                     "same countries, names and match. N is a whole number from 0 to %1.")
+          .arg(LargestSeed),
+      QStringLiteral("N"));
+  parser.addOptions({help, version, seed});
+
+  if (!parser.parse(arguments)) return refuse(parser.errorText() + QStringLiteral(" See --help."));
+  if (parser.isSet(help)) return {CommandLine::Action::ShowHelp, {}, parser.helpText()};
+  if (parser.isSet(version))
+    return {CommandLine::Action::ShowVersion,
+            {},
+            Name + QLatin1Char(' ') + QStringLiteral(BLUNDERFEST_VERSION) + QLatin1Char('\n')};
+  if (!parser.positionalArguments().isEmpty())
+    return refuse(QStringLiteral("Unexpected argument '%1'. See --help.")
+                      .arg(parser.positionalArguments().constFirst()));
+
+  CommandLine line;
+  if (parser.isSet(seed)) {
+    // Digits only: no sign, blank or base prefix that the number conversion
+    // would otherwise let through.
+    const QString text = parser.value(seed);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,20}$"));
+    bool ok = digits.match(text).hasMatch();
+    const std::uint64_t value = ok ? text.toULongLong(&ok, 10) : 0;
+    if (!ok)
+      return refuse(QStringLiteral("The seed must be a whole number from 0 to %1, not '%2'.")
+                        .arg(LargestSeed, text));
+    line.options.seed = value;
+  }
+  return line;
+}

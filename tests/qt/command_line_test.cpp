@@ -1,0 +1,95 @@
+// The command line: what each argument list asks for, and a seed that makes
+// the real window start the same run twice.
+
+#include "qt/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "qt/program.h"
+
+namespace {
+
+CommandLine read(const QStringList& arguments) {
+  return readCommandLine(QStringList{QStringLiteral("blunderfest")} + arguments);
+}
+
+using Action = CommandLine::Action;
+
+}  // namespace
+
+TEST(CommandLine, ReadsHelpVersionAndSeeds) {
+  const CommandLine plain = read({});
+  EXPECT_EQ(plain.action, Action::Run);
+  EXPECT_FALSE(plain.options.seed.has_value());
+
+  const CommandLine help = read({"--help"});
+  EXPECT_EQ(help.action, Action::ShowHelp);
+  EXPECT_TRUE(help.message.contains("--seed <N>")) << help.message.toStdString();
+  EXPECT_EQ(read({"-h", "--seed", "x"}).action, Action::ShowHelp);
+  EXPECT_EQ(read({"-v"}).action, Action::ShowVersion);
+
+  const struct {
+    QStringList arguments;
+    std::uint64_t seed;
+  } seeds[] = {
+      {{"--seed", "0"}, 0},
+      {{"--seed=1998"}, 1998},
+      {{"--seed", "007"}, 7},
+      {{"--seed", "18446744073709551615"}, 18446744073709551615ull},
+      {{"--seed", "1", "--seed", "2"}, 2},  // the last one counts
+  };
+  for (const auto& s : seeds) {
+    const CommandLine line = read(s.arguments);
+    SCOPED_TRACE(s.arguments.join(' ').toStdString());
+    EXPECT_EQ(line.action, Action::Run);
+    EXPECT_EQ(line.options.seed, s.seed);
+  }
+}
+
+TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
+  const struct {
+    QStringList arguments;
+    const char* says;
+  } refusals[] = {
+      {{"--bogus"}, "Unknown option 'bogus'"},
+      {{"-x", "--seed", "1"}, "Unknown option 'x'"},
+      {{"extra"}, "Unexpected argument 'extra'"},
+      {{"--seed"}, "Missing value after '--seed'"},
+      {{"--seed", ""}, "not ''"},
+      {{"--seed", "abc"}, "not 'abc'"},
+      {{"--seed", "-1"}, "not '-1'"},
+      {{"--seed", "+1"}, "not '+1'"},
+      {{"--seed", " 1"}, "not ' 1'"},
+      {{"--seed", "1.5"}, "not '1.5'"},
+      {{"--seed", "0x10"}, "not '0x10'"},
+      {{"--seed", "18446744073709551616"}, "not '18446744073709551616'"},
+  };
+  for (const auto& r : refusals) {
+    const CommandLine line = read(r.arguments);
+    SCOPED_TRACE(r.arguments.join(' ').toStdString());
+    EXPECT_EQ(line.action, Action::Refuse);
+    EXPECT_TRUE(line.message.startsWith("blunderfest: ")) << line.message.toStdString();
+    EXPECT_TRUE(line.message.contains(r.says)) << line.message.toStdString();
+    EXPECT_FALSE(line.message.contains('\n'));
+  }
+}
+
+TEST(CommandLine, ASeedStartsTheRealWindowOnTheSameCountriesAndLineups) {
+  // The countries and the lineups of a window started with `arguments`.
+  const auto lineups = [](const QStringList& arguments) {
+    QtProgram program(read(arguments).options);
+    program.start();
+    Form1& f = program.form;
+    f.click(f.Command2);
+    std::vector<std::string> seen = {f.Label17.caption, f.Label18.caption};
+    for (const Figure& figure : f.player) seen.push_back(figure.toolTip);
+    return seen;
+  };
+  const std::vector<std::string> first = lineups({"--seed", "1998"});
+  EXPECT_EQ(lineups({"--seed", "1998"}), first);
+  EXPECT_NE(lineups({"--seed", "1999"}), first);
+  EXPECT_NE(lineups({}), first);  // without a seed, the clock's
+}
