@@ -121,17 +121,20 @@ void paintShape(QPainter& painter, const Shape& s) {
   painter.setPen(Qt::NoPen);
   if (s.opaque) painter.fillPath(inner, qcolor(s.fillColor));
   if (s.hatch == Hatch::DiagonalCross) {
+    // The lattice scales with the painter like every other line, so that a
+    // high-dpi screen shows it twice the size rather than twice as dense.
+    painter.setRenderHint(QPainter::NonCosmeticBrushPatterns);
     painter.setBrushOrigin(area.topLeft().toPoint());
     painter.fillPath(inner, QBrush(qcolor(s.hatchColor), Qt::DiagCrossPattern));
   } else if (s.hatch == Hatch::VerticalLines && !inner.isEmpty()) {
-    // Thin vertical lines every second pixel, a shade darker than the cloth.
+    // Thin vertical lines every second pixel, a shade darker than the cloth:
+    // whole pixel columns, so a high-dpi screen doubles them in place.
     painter.setClipPath(inner, Qt::IntersectClip);
-    painter.setPen(QPen(qcolor(s.fillColor).darker(135), 1));
+    const QColor stripe = qcolor(s.fillColor).darker(135);
     const QRect columns = innerArea.toRect();
     for (int x = columns.left() + 1; x <= columns.right(); x += 2)
-      painter.drawLine(x, columns.top(), x, columns.bottom());
+      painter.fillRect(QRect(x, columns.top(), 1, columns.height()), stripe);
     painter.setClipping(false);
-    painter.setPen(Qt::NoPen);
   }
   if (bw > 0) {
     QPainterPath ring = outer;

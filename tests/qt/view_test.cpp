@@ -347,3 +347,21 @@ TEST_F(ViewTest, AFigureThatTakesOnAPictureShowsItAtItsNaturalSize) {
   view->sync();
   EXPECT_GT(pinkPixels(screen()), 20);
 }
+
+TEST_F(ViewTest, OnAHighDpiScreenHatchedBoxesAreTwiceTheSizeNotTwiceAsDense) {
+  // At twice the pixel ratio a hatched box (the goal nets, the shirts) is its
+  // plain self with every pixel doubled: lattice and stripes included.
+  int hatched = 0;
+  for (const Element* e : form.elements()) {
+    if (e->kind != Kind::Shape) continue;
+    const auto& shape = static_cast<const Shape&>(*e);
+    if (shape.shape != ShapeKind::Rectangle || shape.hatch == Hatch::None) continue;
+    ++hatched;
+    const QImage plain = shapeSprite(shape, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage sharp = shapeSprite(shape, 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    sharp.setDevicePixelRatio(1.0);
+    const QImage doubled = plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio);
+    EXPECT_EQ(sharp, doubled) << e->name << "(" << e->index << ")";
+  }
+  EXPECT_GE(hatched, 2 + 22);
+}
