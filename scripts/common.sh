@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 xvfb xauth)
+          fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db)
 
 install_missing() {
   local missing=()

@@ -21,7 +21,7 @@ void setApplicationIdentity() {
   QCoreApplication::setApplicationName(Name);
   QCoreApplication::setApplicationVersion(QStringLiteral(BLUNDERFEST_VERSION));
   QCoreApplication::setOrganizationDomain(QStringLiteral("grobnik.net"));
-  QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
+  QGuiApplication::setDesktopFileName(QStringLiteral(BLUNDERFEST_APP_ID));
 }
 
 CommandLine readCommandLine(const QStringList& arguments) {
@@ -35,8 +35,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                    QStringLiteral("Shows the version and exits."));
   const QCommandLineOption seed(
       QStringLiteral("seed"),
-      QStringLiteral("Plays a reproducible match: the same seed and the same clicks give the "
-                     "same countries, names and match. N is a whole number from 0 to %1.")
+      QStringLiteral("Plays a reproducible match: the same seed gives the same countries and "
+                     "names, and the same actions the same match. N is a whole number from 0 "
+                     "to %1.")
           .arg(LargestSeed),
       QStringLiteral("N"));
   parser.addOptions({help, version, seed});

@@ -7,12 +7,10 @@
 
 #include "platform/options.h"
 
-// The reverse-DNS id that the menu entry, the icon, the metadata and the
-// running window share, so that the desktop ties them together.
-inline constexpr char ApplicationId[] = "net.grobnik.Blunderfest";
-
 // Sets the application's name, version and desktop file name before the
-// application object exists.
+// application object exists. The desktop file name is the reverse-DNS id that
+// the menu entry, the icon and the metadata share, so that the desktop ties
+// the running window to them.
 void setApplicationIdentity();
 
 // What the command line asks for.

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The program's command line as a user meets it, with no display at all: help
+# and version on stdout, each refusal one line on stderr with a non-zero
+# status, and only then the look for a display.
+#   command_line_test.sh PROGRAM VERSION
+set -euo pipefail
+program=$1 version=$2
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# run STATUS ARGUMENTS...: the program must end with STATUS.
+run() {
+  local expected=$1 status=0
+  shift
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err" || status=$?
+  [ "$status" = "$expected" ] || fail "'$*' ends with $status, not $expected: $(cat "$out" "$err")"
+}
+
+run 0 --help
+grep -q -- "--seed <N>" "$out" && [ ! -s "$err" ] || fail "--help: $(cat "$out" "$err")"
+run 0 --version
+[ "$(cat "$out")" = "blunderfest $version" ] && [ ! -s "$err" ] || fail "--version: $(cat "$out" "$err")"
+
+while IFS='|' read -r arguments says; do
+  # shellcheck disable=SC2086 # the arguments split at their blanks
+  run 2 $arguments
+  [ ! -s "$out" ] && [ "$(wc -l <"$err")" = 1 ] && grep -q "^blunderfest: .*$says" "$err" ||
+    fail "'$arguments': $(cat "$out" "$err")"
+done <<'CASES'
+--bogus|Unknown option 'bogus'
+--seed|Missing value after '--seed'
+--seed abc|not 'abc'
+--seed -5|not '-5'
+--seed 18446744073709551616|not '18446744073709551616'
+extra|Unexpected argument 'extra'
+CASES
+
+# A good seed gets as far as looking for a display.
+run 1 --seed 1998
+grep -q "^blunderfest: no display" "$err" || fail "--seed 1998 without a display: $(cat "$err")"
+echo "the command line: help, version, refusals and a good seed as expected"
