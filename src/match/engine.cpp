@@ -1,15 +1,26 @@
-#include "app/form1.h"
+#include "match/engine.h"
+
+const LotteryRow* LotteryPick(int draw) {
+  for (const LotteryRow& row : Lottery)
+    if (draw < row.below) return &row;
+  return nullptr;
+}
 
 // The engine tick: the main loop of the match, run by Timer2 and, during the
-// skits, by DelayMs directly.
+// skits, by DelayMs directly. A skit it starts runs to its end inside the
+// tick, with further ticks nested in its waits; the possession step then
+// works on whatever those ticks left.
 void Form1::Timer2_Timer() {
   ++engineTicks;
   if (PlayHalted) return;
   if (!HoldAnnouncer) RunSkitLottery();
   AdvancePossession();
-  MoveBallAndFigures();
+  Wander();
 }
 
-void Form1::RunSkitLottery() {}
-void Form1::AdvancePossession() {}
-void Form1::MoveBallAndFigures() {}
+void Form1::RunSkitLottery() {
+  const LotteryRow* row = LotteryPick(rnd().below(LotteryRange));
+  if (!row) return;
+  ++lotteryStarts[static_cast<std::size_t>(row - Lottery.data())];
+  (this->*row->procedure)();
+}
