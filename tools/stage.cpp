@@ -10,6 +10,8 @@
 //   go        the builder's "&Go"         kickoff   the lineups' "&Go"
 //   exit      the match's "&Exit"         close     closing the window
 //   card, football, injury, interject     that skit, started at once
+//   aside:N   the interjection with its aside drawn as N (0..32)
+//   minute:N  the match clock set to minute N (for half time and full time)
 //   shot:NAME a screenshot OUTDIR/NAME.png
 // Example: stage /tmp/shots 500:go 1000:kickoff 40000:card 43000:shot:card
 
@@ -59,6 +61,25 @@ int main(int argc, char** argv) {
         program.view.sync();
         w->screen()->grabWindow(w->winId()).save(file);
       };
+    } else if (action.startsWith("aside:")) {
+      bool number = false;
+      const int aside = action.mid(6).toInt(&number);
+      if (number && aside >= 0 && aside < 33)
+        run = [&f, aside] {
+          // Seeds the shared generator so that its next draw below 33 is the aside.
+          for (std::uint64_t seed = 1;; ++seed) {
+            Random probe;
+            probe.seed(seed);
+            if (probe.below(33) == aside) {
+              f.rnd().seed(seed);
+              break;
+            }
+          }
+          f.SkitInterject();
+        };
+    } else if (action.startsWith("minute:")) {
+      const int minute = action.mid(7).toInt();
+      run = [&f, minute] { f.MatchMinute = minute; };
     } else if (auto a = actions.find(action); a != actions.end()) {
       run = a->second;
     }
