@@ -6,6 +6,8 @@ TEST(DelayMs, RunsTheEngineOncePerStepAndReturnsOnTheFirstReadingPastTheDuration
   for (bool enabledBefore : {false, true}) {
     Program p;
     Form1& f = p.form;
+    // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
+    f.PlayHalted = True;
     f.Timer2.enabled = enabledBefore;
     std::uint32_t start = p.platform.tickCount();
     std::uint64_t passes = p.platform.passes();
@@ -35,6 +37,8 @@ TEST(DelayMs, ZeroOrNegativeDurationsStillRunOnePass) {
 
 TEST(DelayMs, MeasuresAcrossTheWrapOfTheTickCounter) {
   Program p(0xFFFFFFFFu - 2000);
+  // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
+  p.form.PlayHalted = True;
   std::uint64_t passes = p.platform.passes();
   p.form.DelayMs(4000);
   EXPECT_EQ(p.platform.passes() - passes, 257u);
@@ -50,6 +54,8 @@ TEST(WaitMs, OnlyProcessesEventsAndLeavesTheEngineTimerAlone) {
   EXPECT_FALSE(f.Timer2.enabled);
 
   // With the engine timer on, its ticks arrive as ordinary timer events.
+  // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
+  f.PlayHalted = True;
   f.Timer2.enabled = true;
   f.WaitMs(0);
   f.WaitMs(1000);
