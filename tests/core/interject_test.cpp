@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "match/engine.h"
 #include "program.h"
 
 namespace {
@@ -96,6 +97,25 @@ const std::vector<Cue> HalfTimeSpeech = {
     {"The match continues.", NoPause},
 };
 
+const std::vector<Cue> FullTimeSpeech = {
+    {"The referee's blown his whistle--that's full time", 4000},
+    {"Another breathtakingly dull nil-nil match is complete.", 4000},
+    {"Of course the socialist \"work\" ethic prevents", 4000},
+    {"the teams from continuing on like men and finishing", 4000},
+    {"the job.  If they did play like athletes instead of", 4000},
+    {"a bunch of wussies of course thr truck drivers and", 4000},
+    {"stevedores in their respective countries would", 4000},
+    {"immediately go on strike in protest.", 4000},
+    {"Still, it's all for the best, since less soccer is", 4000},
+    {"better soccer and less excercise means the out-of-shape", 4000},
+    {"Europeans will be in less of a position to throttle each", 4000},
+    {"other again over something stupid like Belgium", 4000},
+    {"On behalf of the Grobnik and ugly and not so ugly Americans", 4000},
+    {"everywhere, this is your announcer reminding you that real", 4000},
+    {"football is played with an oblong ball.", 4000},
+    {"Good night and good bye.  May all your days be soccer-free.", 10000},
+};
+
 }  // namespace
 
 TEST(Interject, ReturnsAtOnceWhenTheDisplayIsAlreadyHeld) {
@@ -133,6 +153,45 @@ TEST(Interject, HalfTimeIsGivenOnceAndOnlyFromMinute45) {
   EXPECT_EQ(m.interject(), timelineOf({{"Nicely done!", 4000}}));
   EXPECT_EQ(f.FullTimeDone, False);
   EXPECT_FALSE(f.ended());
+}
+
+TEST(Interject, FullTimeComesAfterHalfTimeFromMinute90AndEndsTheProgramForGood) {
+  Match m;
+  Form1& f = m.form;
+  // The first run after minute 90 gives half time; full time waits.
+  f.MatchMinute = 95;
+  EXPECT_EQ(m.interject(), timelineOf(HalfTimeSpeech));
+  EXPECT_EQ(f.FullTimeDone, False);
+
+  // The next one, drawn by the lottery with play going on, is full time:
+  // play stops at once, so the ticks inside its waits draw and move nothing.
+  f.PlayHalted = False;
+  std::vector<std::pair<float, float>> placesBefore;
+  for (const Figure& figure : f.player) placesBefore.push_back({figure.left, figure.top});
+  m.platform.script().pushDraw(0, LotteryRange);
+  m.pushChoice({"*Frnace*Belgium*Serbia", 1});
+  const std::size_t from = m.platform.transcript().size();
+  const std::uint64_t start = m.platform.step() + 1;  // the pass of the tick that draws it
+  m.platform.run(5000);
+  EXPECT_TRUE(f.ended());
+  EXPECT_EQ(m.platform.endCalls(), 1);
+  // The program ends right after the last line's ten seconds.
+  EXPECT_EQ(m.heardSince(from, start), timelineOf(FullTimeSpeech));
+  EXPECT_EQ(m.platform.script().pending(), 0u);
+  EXPECT_EQ(f.PlayHalted, True);
+  EXPECT_EQ(f.FullTimeDone, True);
+  std::vector<std::pair<float, float>> placesAfter;
+  for (const Figure& figure : f.player) placesAfter.push_back({figure.left, figure.top});
+  EXPECT_EQ(placesAfter, placesBefore);
+
+  // Nothing runs afterwards: no pass, no tick, no clock.
+  const std::uint64_t step = m.platform.step(), ticks = f.engineTicks;
+  const std::string clock = f.Label20.caption;
+  m.platform.run(100);
+  f.heartbeat(step + 64);
+  EXPECT_EQ(m.platform.step(), step);
+  EXPECT_EQ(f.engineTicks, ticks);
+  EXPECT_EQ(f.Label20.caption, clock);
 }
 
 TEST(Interject, TheLittleGirlComesOnceAndOnlyToFigures2To20) {
