@@ -28,6 +28,36 @@
 
 #include "qt/program.h"
 
+namespace {
+
+// Starts the interjection with its aside drawn as `aside` once no skit holds
+// the display: an action runs inside the waits of whatever skit the lottery
+// has drawn, and the interjection would return at once.
+void interjectAside(QtProgram& program, int aside) {
+  Form1& f = program.form;
+  if (f.ended()) return;
+  if (f.HoldAnnouncer) {
+    QTimer::singleShot(100, [&program, aside] { interjectAside(program, aside); });
+    return;
+  }
+  // Seeds the shared generator so that its next draw below 33 is the aside.
+  for (std::uint64_t seed = 1;; ++seed) {
+    Random probe;
+    probe.seed(seed);
+    if (probe.below(33) == aside) {
+      f.rnd().seed(seed);
+      break;
+    }
+  }
+  try {
+    f.SkitInterject();
+  } catch (...) {
+  }
+  program.view.sync();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   installFontSubstitutions();
@@ -65,21 +95,11 @@ int main(int argc, char** argv) {
       bool number = false;
       const int aside = action.mid(6).toInt(&number);
       if (number && aside >= 0 && aside < 33)
-        run = [&f, aside] {
-          // Seeds the shared generator so that its next draw below 33 is the aside.
-          for (std::uint64_t seed = 1;; ++seed) {
-            Random probe;
-            probe.seed(seed);
-            if (probe.below(33) == aside) {
-              f.rnd().seed(seed);
-              break;
-            }
-          }
-          f.SkitInterject();
-        };
+        run = [&program, aside] { interjectAside(program, aside); };
     } else if (action.startsWith("minute:")) {
-      const int minute = action.mid(7).toInt();
-      run = [&f, minute] { f.MatchMinute = minute; };
+      bool number = false;
+      const int minute = action.mid(7).toInt(&number);
+      if (number) run = [&f, minute] { f.MatchMinute = minute; };
     } else if (auto a = actions.find(action); a != actions.end()) {
       run = a->second;
     }
