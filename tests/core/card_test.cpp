@@ -77,3 +77,23 @@ TEST(SkitCard, ShowsTheCardWithTheNameAndCommentsByColourAndDraw) {
                      end + " HoldAnnouncer off", end + " PlayHalted off", end + " RedCard off"}));
   }
 }
+
+TEST(SkitCard, PlayStandsStillUnderTheCardAndGoesOnAfterIt) {
+  Program p;
+  Form1& f = p.form;
+  f.click(f.Command2);
+  f.HolderIndex = 9;  // the ball on its way to figure 9
+  f.PlanFlight(f.player[9]);
+  f.setPhase(PlayPhase::Flight);
+  auto places = [&f] {
+    std::vector<float> at = {f.picBall.left, f.picBall.top};
+    for (const Figure& figure : f.player) at.insert(at.end(), {figure.left, figure.top});
+    return at;
+  };
+  const std::vector<float> before = places();
+  Timeline t(p, {{"something moved", [&] { return places() != before; }}});
+  f.SkitCard();
+  EXPECT_EQ(t.changes(), Lines{});
+  p.platform.run(1);
+  EXPECT_NE(places(), before);
+}
