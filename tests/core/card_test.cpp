@@ -11,22 +11,17 @@ TEST(SkitCard, ShowsTheCardWithTheNameAndCommentsByColourAndDraw) {
   struct Case {
     int colour, player, form, comment;  // the draws
     std::size_t commentLines;
-    std::string firstComment, lastComment;  // "<name>": the carded name
+    std::string lastComment;  // "<name>": the carded name
   };
   const Case cases[] = {
-      {0, 0, 0, 0, 2, "An arbitrary yellow card--what else is new.  Punishing ",
-       "the player for playing like a man instead of a fairy."},
-      {1, 17, 1, 0, 6, "However, the player will stay on because ",
-       "the lame game of soccer is a reward"},
-      {0, 17, 2, 1, 4, "A yellow card!  Nice Job! In the new American", "Good job <name>!"},
-      {1, 0, 3, 1, 4, "A red card!  Well done. According to the new American",
-       "his team.  Well done <name>!"},
-      {0, 5, 1, 2, 6, "You ask WHY he got the card?",
-       "given match--skill has no place in this \"sport\""},
-      {1, 9, 0, 2, 6, "You ask WHY he got the card?",
-       "given match--skill has no place in this \"sport\""},
-      {0, 12, 3, 3, 3, "And what was his transgression?  We shall", "like the look on his face."},
-      {1, 3, 2, 3, 3, "And what was his transgression?  We shall", "like the look on his face."},
+      {0, 0, 0, 0, 2, "the player for playing like a man instead of a fairy."},
+      {1, 17, 1, 0, 6, "the lame game of soccer is a reward"},
+      {0, 17, 2, 1, 4, "Good job <name>!"},
+      {1, 0, 3, 1, 4, "his team.  Well done <name>!"},
+      {0, 5, 1, 2, 6, "given match--skill has no place in this \"sport\""},
+      {1, 9, 0, 2, 6, "given match--skill has no place in this \"sport\""},
+      {0, 12, 3, 3, 3, "like the look on his face."},
+      {1, 3, 2, 3, 3, "like the look on his face."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "colour " << c.colour << " comment " << c.comment);
@@ -68,7 +63,6 @@ TEST(SkitCard, ShowsTheCardWithTheNameAndCommentsByColourAndDraw) {
     ASSERT_EQ(lines.size(), 2 + c.commentLines);
     EXPECT_EQ(lines[0], "0 It looks like we're going to have a card here");
     EXPECT_EQ(lines[1], "258 " + forms[c.form]);
-    EXPECT_EQ(lines[2], "515 " + c.firstComment);
     const std::string end = std::to_string(515 + 257 * c.commentLines);
     EXPECT_EQ(lines.back(),
               std::to_string(515 + 257 * (c.commentLines - 1)) + " " + named(c.lastComment));
