@@ -19,15 +19,19 @@ inline constexpr Flag False = 0;
 // Where the possession cycle stands.
 enum class PlayPhase { Flight = 0, Holding = 1, PassDue = 2 };
 
+// A wandering direction not drawn yet (the keepers' design tag "G" is no
+// direction either).
+inline constexpr int NoDirection = -1;
+
 // A figure on the pitch: a panel whose tool-tip text is its name, with its
 // wandering state beside it.
 struct Figure : Panel {
   std::string& name() { return toolTip; }
-  // The wandering direction is the tag text: a code 0..10, empty when unset;
-  // the keepers' design tag "G" is no code.
-  std::string& Direction() { return tag; }
-  // Wandering steps left in the current direction; "" reads as 0.
-  std::string StepsLeft;
+  const std::string& name() const { return toolTip; }
+  // The wandering direction, a compass code 0..10, and the steps left in it;
+  // none left asks for a new direction.
+  int Direction = NoDirection;
+  int StepsLeft = 0;
 };
 
 // The one window: every display element, the match state and every
@@ -157,6 +161,9 @@ class Form1 {
   std::int32_t FlightStartX = 0, FlightStartY = 0;
   double FlightDirX = 0, FlightDirY = 0;
   double FlightRemainingX = 0;
+  // A flight straight up or down covers no horizontal distance: it counts
+  // down the vertical distance instead.
+  double FlightRemainingY = 0;
   Flag HalfTimeDone = False;
   Flag FullTimeDone = False;
   Flag GirlShown = False;
@@ -207,7 +214,17 @@ class Form1 {
   // The engine tick's steps and the skits.
   void RunSkitLottery();
   void AdvancePossession();
-  void MoveBallAndFigures();
+  void Wander();
+  // The possession cycle's parts.
+  int ChooseReceiver();
+  void NarrateHandOver();
+  void GoalSequence();
+  // The ball's flight to a figure, one 40-twip step at a time; a step
+  // reports whether the flight has completed.
+  void PlanFlight(const Figure& receiver);
+  bool FlightStep();
+  // One figure's wandering inside its home box.
+  void WanderFigure(Figure& figure, const Shape& box);
   void SkitIntro();
   void SkitInterject();
   void SkitFootball();

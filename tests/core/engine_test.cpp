@@ -1,0 +1,371 @@
+// The engine tick, the skit lottery, the possession cycle with its narration
+// and the goal sequence, in virtual time with scripted draws.
+#include "match/engine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "program.h"
+
+namespace {
+
+// The program after the builder's "&Go": every figure has its name. The
+// wandering figures are given long, still walks so that they draw nothing
+// and only the draws a test scripts are made.
+struct Match : Program {
+  Match() {
+    form.click(form.Command2);
+    for (Figure& figure : form.player) {
+      figure.Direction = 0;
+      figure.StepsLeft = 1 << 20;
+    }
+  }
+  ScriptedRandom& draws() { return platform.script(); }
+  // The ball and the receiver's feet at the same spot: the next flight step arrives.
+  void ballAtFeetOf(int receiver) {
+    Figure& r = form.player[receiver];
+    form.picBall.left = r.left + r.width - 200;
+    form.picBall.top = r.top + r.height - 200;
+  }
+  std::vector<std::string> lines() const {
+    std::vector<std::string> out;
+    for (const auto& said : platform.transcript()) out.push_back(said.line);
+    return out;
+  }
+};
+
+}  // namespace
+
+// ---- The tick's frame ---------------------------------------------------------------
+
+TEST(EngineTick, AHaltedTickDrawsNothingAndMovesNothing) {
+  Match m;
+  Form1& f = m.form;
+  f.PlayHalted = True;
+  for (Figure& figure : f.player) figure.StepsLeft = 0;  // every figure would draw
+  const float ballLeft = f.picBall.left, figureTop = f.player[5].top;
+  const auto drawn = m.draws().drawn();
+  for (int i = 0; i < 100; ++i) f.Timer2_Timer();
+  EXPECT_EQ(m.draws().drawn(), drawn);
+  EXPECT_EQ(f.picBall.left, ballLeft);
+  EXPECT_EQ(f.player[5].top, figureTop);
+  EXPECT_EQ(f.phase(), PlayPhase::Holding);
+}
+
+TEST(EngineTick, AHeldTickDrawsNoLotteryNumberButStillPlays) {
+  Match m;
+  Form1& f = m.form;
+  f.HoldAnnouncer = True;
+  f.HolderName = "Mobansmann";
+  f.HolderIndex = 7;
+  // The only draw is the holder's: a 5 below 10 makes the pass due.
+  m.draws().pushDraw(5, 10);
+  const auto drawn = m.draws().drawn();
+  f.Timer2_Timer();
+  EXPECT_EQ(m.draws().drawn(), drawn + 1);
+  EXPECT_EQ(f.PreviousName, "Mobansmann");
+  EXPECT_EQ(f.PreviousIndex, 7);
+  EXPECT_EQ(f.phase(), PlayPhase::PassDue);
+
+  // Unheld, the lottery draws first; a draw of 254 or more starts nothing.
+  f.HoldAnnouncer = False;
+  f.setPhase(PlayPhase::Holding);
+  m.draws().pushDraw(254, LotteryRange);
+  m.draws().pushDraw(4, 10);
+  f.Timer2_Timer();
+  EXPECT_EQ(m.draws().drawn(), drawn + 3);
+  EXPECT_EQ(m.draws().pending(), 0u);
+  EXPECT_EQ(f.phase(), PlayPhase::Holding);  // 4 is not 5: he keeps the ball
+}
+
+TEST(SkitLottery, StrictBoundsPickEachProcedure) {
+  const std::map<int, SkitProcedure> picks = {
+      {0, &Form1::SkitInterject},
+      {199, &Form1::SkitInterject},
+      {200, &Form1::SkitFootball},
+      {209, &Form1::SkitFootball},
+      {210, &Form1::SkitInjury},
+      {232, &Form1::SkitInjury},
+      {233, &Form1::cmdExit_Click},
+      {239, &Form1::cmdExit_Click},
+      {240, &Form1::SkitCard},
+      {253, &Form1::SkitCard},
+      {254, nullptr},
+      {17999, nullptr},
+  };
+  for (const auto& [draw, procedure] : picks) EXPECT_TRUE(LotteryPick(draw) == procedure) << draw;
+}
+
+TEST(SkitLottery, TheWalkOffSaysItsLineAndEndsTheProgramAfterFourSecondsAtLeast) {
+  Match m;
+  Form1& f = m.form;
+  f.click(f.Command5);
+  m.platform.clearTranscript();
+  const auto start = m.platform.step();
+  m.draws().pushDraw(233, LotteryRange);
+  m.platform.run(1);
+  EXPECT_TRUE(f.ended());
+  const auto& said = m.platform.transcript();
+  ASSERT_FALSE(said.empty());
+  EXPECT_EQ(said.front().line, "Typical of a soccer player.  Quitter.  C-ya.");
+  EXPECT_GE(m.platform.step() - start, 257u);
+}
+
+// ---- The receiver --------------------------------------------------------------------
+
+TEST(Receiver, NeverFigureZeroNorALyingFigureNorThePassersOwnGoal) {
+  Match m;
+  Form1& f = m.form;
+  // From an even passer: 0, the lying figures and goal marker 22 are drawn again.
+  for (int k : {0, 24, 25, 22, 23}) m.draws().pushDraw(k, 26);
+  f.PreviousIndex = 4;
+  EXPECT_EQ(f.ChooseReceiver(), 23);
+  // From an odd passer it is 23 that is refused; the passer himself may get it.
+  for (int k : {23, 25, 22}) m.draws().pushDraw(k, 26);
+  f.PreviousIndex = 9;
+  EXPECT_EQ(f.ChooseReceiver(), 22);
+  m.draws().pushDraw(9, 26);
+  EXPECT_EQ(f.ChooseReceiver(), 9);
+  EXPECT_EQ(m.draws().pending(), 0u);
+}
+
+TEST(Receiver, OverManyPassesEveryOneOfTheTwentyTwoReceiversComesUp) {
+  Match m;
+  Form1& f = m.form;
+  m.draws().seed(11);
+  std::array<int, 26> received{};
+  int passes = 0;
+  while (passes < 3000) {
+    const bool due = f.phase() == PlayPhase::PassDue;
+    f.AdvancePossession();
+    if (due) {
+      ++received[f.HolderIndex];
+      ++passes;
+    }
+  }
+  for (int k : {0, 24, 25}) EXPECT_EQ(received[k], 0) << k;
+  // About 136 each; a goal marker only from a passer of the other side, about 68.
+  for (int k = 1; k <= 23; ++k) EXPECT_GT(received[k], 30) << k;
+}
+
+// ---- Narration -----------------------------------------------------------------------
+
+TEST(Narration, TheFirstRowWhoseConditionHoldsGivesTheLine) {
+  struct Case {
+    int from;
+    std::string passer;
+    int to;
+    int draw, of;
+    std::string line;
+  };
+  // Figures named for the test: 3 and 21 are Odd, 4, 6 and 20 are Even.
+  const std::vector<Case> cases = {
+      {22, "GOAL", 23, 0, 1, "soccer is so boring.."},
+      {22, "GOAL", 3, 0, 3, "The ball is sent out to Odd"},
+      {22, "GOAL", 3, 1, 3, "The ball goes to Odd"},
+      {23, "GOAL", 4, 2, 3, "It's put back into play to Even"},
+      {0, "", 23, 0, 4, "He shoots...."},
+      {4, "Even", 23, 1, 4, "Even shoots...."},
+      {4, "Even", 23, 2, 4, "Even takes a shot at the net...."},
+      {3, "Odd", 22, 3, 4, "Odd sends a swerving ball to the net...."},
+      {0, "", 20, 0, 3, " sends it lamely back to his own keeper"},
+      {3, "Odd", 21, 1, 3, "Odd prudently sends it back to his keeper"},
+      {6, "Even", 20, 2, 3, "Even kicks it back to his keeper Even"},
+      {3, "Odd", 20, 0, 3, "Odd shoots...."},
+      {4, "Even", 21, 1, 3, "Even tries to put a shot on keeper Odd..."},
+      {0, "", 21, 2, 3, " puts it on net...."},
+      {0, "", 3, 0, 3, "The ball is sent accross to Odd"},
+      {0, "", 4, 1, 3, "The ball goes to Even"},
+      {0, "", 3, 2, 3, "It's passed to Odd"},
+      {3, "Odd", 3, 0, 3, "What a skill play by Odd"},
+      {4, "Even", 4, 1, 3, "Artfully handled by Even"},
+      {3, "Odd", 3, 2, 3, "Competent ball handling by Odd"},
+      {4, "Even", 6, 0, 7, "Even prudently sends it to Even"},
+      {4, "Even", 6, 1, 7, "Even passes it to Even"},
+      {4, "Even", 6, 2, 7, "Even sends it to Even"},
+      {4, "Even", 6, 3, 7, "Even kicks it along to Even"},
+      {4, "Even", 6, 4, 7, "Even receives it from Even"},
+      {4, "Even", 6, 5, 7, "Even cautiously passes it to Even"},
+      {4, "Even", 6, 6, 7, "Even clears it to Even"},
+      {4, "Even", 3, 0, 4, "Odd gets the ball from Even"},
+      {4, "Even", 3, 1, 4, "Odd intercepts it"},
+      {3, "Odd", 4, 2, 4, "Even intercepts the pass from Odd"},
+      {3, "Odd", 4, 3, 4, "Odd's ball is intercepted by Even"},
+  };
+  Match m;
+  Form1& f = m.form;
+  for (int i : {3, 21}) f.player[i].name() = "Odd";
+  for (int i : {4, 6, 20}) f.player[i].name() = "Even";
+  for (const Case& c : cases) {
+    f.HoldAnnouncer = False;
+    f.ShotInFlight = False;
+    f.PreviousIndex = c.from;
+    f.PreviousName = c.passer;
+    f.HolderIndex = c.to;
+    f.HolderName = f.player[c.to].name();
+    if (c.of > 1) m.draws().pushDraw(c.draw, c.of);
+    const auto drawn = m.draws().drawn();
+    f.NarrateHandOver();
+    EXPECT_EQ(f.Announcer.caption, c.line) << c.from << " to " << c.to;
+    EXPECT_EQ(m.draws().drawn() - drawn, c.of > 1 ? 1u : 0u) << c.line;
+    // Only a pass to a goal marker from a player is a shot, and it holds the display.
+    const bool shot = c.to >= 22 && c.passer != "GOAL";
+    EXPECT_EQ(f.ShotInFlight, shot ? True : False) << c.line;
+    EXPECT_EQ(f.HoldAnnouncer, shot ? True : False) << c.line;
+  }
+}
+
+TEST(Narration, HandOverLinesGiveWayToAHeldDisplayButStillDraw) {
+  Match m;
+  Form1& f = m.form;
+  f.Announce2("A skit's line");
+  f.HoldAnnouncer = True;
+  f.PreviousIndex = 4;
+  f.PreviousName = "Even";
+  f.HolderIndex = 23;
+  f.HolderName = "GOAL";
+  m.draws().pushDraw(1, 4);
+  f.NarrateHandOver();
+  EXPECT_EQ(f.Announcer.caption, "A skit's line");
+  EXPECT_EQ(m.draws().pending(), 0u);
+  EXPECT_EQ(f.ShotInFlight, True);
+}
+
+// ---- The cycle and the goal sequence ----------------------------------------------------
+
+TEST(Possession, APassIsChosenNarratedAndFlownInOneTickThenTheReceiverHoldsIt) {
+  Match m;
+  Form1& f = m.form;
+  m.draws().pushDraw(5, 10);  // the pass falls due
+  f.AdvancePossession();
+  ASSERT_EQ(f.phase(), PlayPhase::PassDue);
+  m.draws().pushDraw(7, 26);  // to figure 7
+  m.draws().pushDraw(2, 3);   // "It's passed to "
+  f.AdvancePossession();
+  EXPECT_EQ(f.HolderIndex, 7);
+  EXPECT_EQ(f.HolderName, f.player[7].name());
+  EXPECT_EQ(f.Announcer.caption, "It's passed to " + f.player[7].name());
+  EXPECT_EQ(f.phase(), PlayPhase::Flight);
+  int steps = 0;
+  while (f.phase() == PlayPhase::Flight && steps < 1000) {
+    f.AdvancePossession();
+    ++steps;
+  }
+  EXPECT_EQ(f.phase(), PlayPhase::Holding);
+  // Each step covers 40 twips of the straight line to his feet.
+  const double dx = f.TargetX - f.FlightStartX, dy = f.TargetY - f.FlightStartY;
+  EXPECT_EQ(steps, static_cast<int>(std::sqrt(dx * dx + dy * dy) / 40) + 1);
+  EXPECT_NEAR(f.picBall.left, f.TargetX, 40);
+  EXPECT_NEAR(f.picBall.top, f.TargetY, 40);
+}
+
+TEST(GoalSequence, EveryShotIsAGoalDisallowedForOffsideLinePropAndWaitAsScripted) {
+  Match m;
+  Form1& f = m.form;
+  // A shot from figure 4 at goal marker 23, one step from arriving.
+  f.PreviousIndex = 4;
+  f.PreviousName = f.player[4].name();
+  f.HolderIndex = 23;
+  f.HolderName = "GOAL";
+  f.HoldAnnouncer = True;
+  f.ShotInFlight = True;
+  m.ballAtFeetOf(23);
+  f.PlanFlight(f.player[23]);
+  f.setPhase(PlayPhase::Flight);
+  std::map<std::uint64_t, std::array<bool, 3>> props;  // "GOAL!", offside line, sign
+  for (std::uint64_t s = 1; s < 900; ++s)
+    m.platform.after(s, [&] {
+      props[m.platform.step()] = {f.lblGOal.visible, f.OFFS1.visible, f.OFFS2.visible};
+    });
+  const auto start = m.platform.step();
+  f.AdvancePossession();
+
+  const auto& said = m.platform.transcript();
+  ASSERT_EQ(said.size(), 5u);
+  const std::vector<std::string> goals = {"and it's in!", "GOOOOOOOAAAAAAALLLLL",
+                                          "it's in the back of the net!", "GOOOOAALLL",
+                                          "GOAL!!!!!!"};
+  EXPECT_NE(std::find(goals.begin(), goals.end(), said[0].line), goals.end()) << said[0].line;
+  EXPECT_EQ(said[1].line, "oh wait.. ");
+  const std::vector<std::string> offsides = {"the play's been called offsides",
+                                             "offsides has been called", "offsides!"};
+  EXPECT_NE(std::find(offsides.begin(), offsides.end(), said[2].line), offsides.end());
+  EXPECT_EQ(said[3].line, "just as it always is for every reasonable offensive ");
+  EXPECT_EQ(said[4].line, "play in this pansy sport.");
+  for (const auto& s : said) EXPECT_TRUE(s.interrupts) << s.line;
+  // Waits of 2500, 2000, 3000, 3000 and 2000 ms: each ends on the first step past it.
+  const std::vector<std::uint64_t> at = {0, 161, 290, 483, 676};
+  for (std::size_t i = 0; i < at.size(); ++i) EXPECT_EQ(said[i].step - start, at[i]) << i;
+  EXPECT_EQ(m.platform.step() - start, 805u);
+  // "GOAL!" from the first line to the third; the offside line and sign from
+  // the second line to the end.
+  EXPECT_EQ(props[start + 100], (std::array<bool, 3>{true, false, false}));
+  EXPECT_EQ(props[start + 200], (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(props[start + 600], (std::array<bool, 3>{false, true, true}));
+  EXPECT_FALSE(f.lblGOal.visible || f.OFFS1.visible || f.OFFS2.visible);
+  // No score is kept; the goal marker holds the ball and the display is free.
+  EXPECT_EQ(f.Label19[0].caption, "0");
+  EXPECT_EQ(f.Label19[1].caption, "0");
+  EXPECT_EQ(f.HoldAnnouncer, False);
+  EXPECT_EQ(f.phase(), PlayPhase::Holding);
+  EXPECT_EQ(f.HolderName, "GOAL");
+}
+
+TEST(GoalSequence, TheEngineTimerStartsNoTickDuringItButTheClockAndClicksGoOn) {
+  Match m;
+  Form1& f = m.form;
+  f.PreviousIndex = 3;
+  f.HolderIndex = 22;
+  f.HolderName = "GOAL";
+  f.HoldAnnouncer = f.ShotInFlight = True;
+  m.ballAtFeetOf(22);
+  f.PlanFlight(f.player[22]);
+  f.setPhase(PlayPhase::Flight);
+  f.Timer2.enabled = f.Timer3.enabled = true;
+  // The tick the timer starts next runs the goal sequence; hold the ball after it.
+  for (int i = 0; i < 50; ++i) m.draws().pushDraw(0, 10);
+  std::uint64_t ticksDuring = 0;
+  std::string clockDuring;
+  m.platform.after(400, [&] {
+    ticksDuring = f.engineTicks;
+    clockDuring = f.Label20.caption;
+    f.click(f.Command4[0]);
+  });
+  m.platform.run(1);
+  EXPECT_EQ(ticksDuring, 1u);                   // only the tick that runs the sequence
+  EXPECT_EQ(clockDuring, "00:30");              // six clock ticks in 400 steps
+  EXPECT_EQ(m.platform.messages().size(), 1u);  // the click was handled meanwhile
+  EXPECT_EQ(f.HoldAnnouncer, False);
+  m.platform.run(10);
+  EXPECT_EQ(f.engineTicks, 11u);  // and the timer ticks again once it is over
+}
+
+TEST(GoalSequence, ExitDuringItEndsFourSecondsLaterWithoutScoringTheSameGoalAgain) {
+  Match m;
+  Form1& f = m.form;
+  f.PreviousIndex = 3;
+  f.HolderIndex = 22;
+  f.HolderName = "GOAL";
+  f.HoldAnnouncer = f.ShotInFlight = True;
+  m.ballAtFeetOf(22);
+  f.PlanFlight(f.player[22]);
+  f.setPhase(PlayPhase::Flight);
+  f.cmdExit.enabled = f.Timer2.enabled = true;
+  const auto clickAt = m.platform.step() + 50;
+  m.platform.after(50, [&] {
+    for (int i = 0; i < 300; ++i) m.draws().pushDraw(0, 10);  // nobody passes meanwhile
+    f.click(f.cmdExit);
+  });
+  m.platform.run(1);  // the timer's tick takes the arrival
+  EXPECT_TRUE(f.ended());
+  EXPECT_EQ(m.platform.step(), clickAt + 257);
+  const auto lines = m.lines();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "oh wait.. "), 0);
+  EXPECT_EQ(lines.back(), "Typical of a soccer player.  Quitter.  C-ya.");
+}
