@@ -150,8 +150,8 @@ class Injury {
   }
 
  private:
-  void pause(Pause pause, std::int16_t ms) {
-    if (pause == Delay)
+  void pause(Pause kind, std::int16_t ms) {
+    if (kind == Delay)
       form_.DelayMs(ms);
     else
       form_.WaitMs(ms);
