@@ -16,6 +16,10 @@ using Flag = std::int16_t;
 inline constexpr Flag True = -1;
 inline constexpr Flag False = 0;
 
+// The skit lottery's procedures: the interjections, the football dream, the
+// injury, the walk-off and the card.
+inline constexpr std::size_t LotteryRows = 5;
+
 // Where the possession cycle stands.
 enum class PlayPhase { Flight = 0, Holding = 1, PassDue = 2 };
 
@@ -173,9 +177,11 @@ class Form1 {
   std::array<std::string, 10> Endings;
   std::array<std::int32_t, 10> FlagColors{};  // red + 256 x green + 65536 x blue
 
-  // How many times the engine tick has been entered: for the benchmarks and
-  // the tests of the pacing.
+  // How many times the engine tick has been entered, and how often the skit
+  // lottery started each of its procedures: for the benchmarks, the tests of
+  // the pacing and the match simulator.
   std::uint64_t engineTicks = 0;
+  std::array<std::uint64_t, LotteryRows> lotteryStarts{};
 
   // The engine phase, kept in the engine timer's tag text ("1", "2", "0").
   PlayPhase phase() const;

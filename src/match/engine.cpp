@@ -1,26 +1,8 @@
 #include "match/engine.h"
 
-namespace {
-
-// The skit lottery: the first row whose bound the draw is below starts its
-// procedure; a draw of 254 or more starts nothing.
-struct LotteryRow {
-  int below;
-  SkitProcedure procedure;
-};
-
-constexpr LotteryRow Lottery[] = {
-    {200, &Form1::SkitInterject},  // asides, half time, full time
-    {210, &Form1::SkitFootball},  {233, &Form1::SkitInjury},
-    {240, &Form1::cmdExit_Click},  // the announcer walks off
-    {254, &Form1::SkitCard},
-};
-
-}  // namespace
-
-SkitProcedure LotteryPick(int draw) {
+const LotteryRow* LotteryPick(int draw) {
   for (const LotteryRow& row : Lottery)
-    if (draw < row.below) return row.procedure;
+    if (draw < row.below) return &row;
   return nullptr;
 }
 
@@ -37,5 +19,8 @@ void Form1::Timer2_Timer() {
 }
 
 void Form1::RunSkitLottery() {
-  if (SkitProcedure procedure = LotteryPick(rnd().below(LotteryRange))) (this->*procedure)();
+  const LotteryRow* row = LotteryPick(rnd().below(LotteryRange));
+  if (!row) return;
+  ++lotteryStarts[static_cast<std::size_t>(row - Lottery.data())];
+  (this->*row->procedure)();
 }

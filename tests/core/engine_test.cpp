@@ -99,7 +99,10 @@ TEST(SkitLottery, StrictBoundsPickEachProcedure) {
       {254, nullptr},
       {17999, nullptr},
   };
-  for (const auto& [draw, procedure] : picks) EXPECT_TRUE(LotteryPick(draw) == procedure) << draw;
+  for (const auto& [draw, procedure] : picks) {
+    const LotteryRow* row = LotteryPick(draw);
+    EXPECT_TRUE((row ? row->procedure : nullptr) == procedure) << draw;
+  }
 }
 
 TEST(SkitLottery, TheWalkOffSaysItsLineAndEndsTheProgramAfterFourSecondsAtLeast) {
@@ -115,6 +118,7 @@ TEST(SkitLottery, TheWalkOffSaysItsLineAndEndsTheProgramAfterFourSecondsAtLeast)
   ASSERT_FALSE(said.empty());
   EXPECT_EQ(said.front().line, "Typical of a soccer player.  Quitter.  C-ya.");
   EXPECT_GE(m.platform.step() - start, 257u);
+  EXPECT_EQ(f.lotteryStarts[3], 1u);  // counted as the walk-off
 }
 
 // ---- The receiver --------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "program.h"
 
 TEST(DelayMs, RunsTheEngineOncePerStepAndReturnsOnTheFirstReadingPastTheDuration) {
@@ -132,4 +134,19 @@ TEST(TimerService, ADisabledTimerRestartsItsIntervalWhenEnabledAgain) {
   EXPECT_EQ(ticks, 1);
   service.heartbeat(165);
   EXPECT_EQ(ticks, 2);
+}
+
+TEST(TimerService, ATimerFiredLateBehindAnEarlierTimersHandlerKeepsItsBeat) {
+  TimerService service;
+  Timer engine{1, true, ""}, clock{1000, true, ""};
+  std::uint64_t step = 0;
+  std::vector<std::uint64_t> clockAt;
+  service.add(engine, [&] {
+    // At the clock's due step the engine's handler waits three steps first.
+    if (step == 64)
+      for (int i = 0; i < 3; ++i) service.heartbeat(++step);
+  });
+  service.add(clock, [&] { clockAt.push_back(step); });
+  while (step < 200) service.heartbeat(++step);
+  EXPECT_EQ(clockAt, (std::vector<std::uint64_t>{65, 128, 192}));
 }
