@@ -112,7 +112,7 @@ constexpr AsideLine PlainAsides[] = {
 // for the rest of the match; afterwards a plain line.
 void LittleGirl(Form1& f) {
   if (f.GirlShown) {
-    Say(f, {"Soccer players are a bunch of ballerinas.", 4000});
+    f.Say("Soccer players are a bunch of ballerinas.", 4000);
     return;
   }
   f.GirlShown = True;
@@ -125,18 +125,18 @@ void LittleGirl(Form1& f) {
        {&Form1::shpShirt, &Form1::shpShorts, &Form1::shpHead, &Form1::shpHair, &Form1::shpSocks,
         &Form1::shpLegs, &Form1::Shape10, &Form1::shpArms, &Form1::shpShoulders})
     (f.*part)[j].visible = false;
-  Say(f, {"It appears as if one of the players has revealed", 4000});
-  Say(f, {"his true form and has turned into a little girl.", 4000});
+  f.Say("It appears as if one of the players has revealed", 4000);
+  f.Say("his true form and has turned into a little girl.", 4000);
 }
 
 // 26: a player of one of the two teams has been arrested.
 void Arrest(Form1& f) {
   const std::string side = f.OneOf("*left*right");
   const std::string position = f.OneOf("*winger*defenseman");
-  Say(f, {("I hear the " + side + " " + position).c_str(), 4000});
+  f.Say("I hear the " + side + " " + position, 4000);
   const std::string countries = "*" + f.Label17.caption + "*" + f.Label18.caption;
-  Say(f, {"of ", 4000, countries.c_str(), " was arrested"});
-  Say(f, {"for impersonating an athlete", 4000});
+  SayLine(f, {"of ", 4000, countries.c_str(), " was arrested"});
+  f.Say("for impersonating an athlete", 4000);
 }
 
 // Takes away the speech balloon with the tail at `tail` and `tail` + 1.
@@ -211,5 +211,5 @@ void Aside(Form1& f) {
   for (const StagedAside& staged : StagedAsides)
     if (staged.aside == k) return staged.run(f);
   for (const AsideLine& plain : PlainAsides)
-    if (plain.aside == k) Say(f, plain.line);
+    if (plain.aside == k) SayLine(f, plain.line);
 }

@@ -17,10 +17,7 @@ constexpr const char* Grudges = "*the look on his face.*that he was playing like
 void Form1::SkitCard() {
   HoldAnnouncer = True;
   PlayHalted = True;
-  auto say = [this](const std::string& line, std::int16_t wait = 4000) {
-    Announce2(line);
-    DelayMs(wait);
-  };
+  auto say = [this](const std::string& line, std::int16_t wait = 4000) { Say(line, wait); };
 
   const bool red = rnd().below(2) != 0;
   const std::string colour = red ? "red" : "yellow";

@@ -8,10 +8,6 @@
 // draws; play goes on underneath, its own lines held back.
 void Form1::SkitFootball() {
   HoldAnnouncer = True;
-  auto say = [this](const std::string& line, std::int16_t wait) {
-    Announce2(line);
-    DelayMs(wait);
-  };
   // The helmets sit in their players' boxes and move with them.
   auto showHelmets = [this](bool shown) {
     for (auto& [index, helmet] : NFLhelmet) {
@@ -21,36 +17,36 @@ void Form1::SkitFootball() {
   };
 
   NFLLogo.visible = true;
-  say("Wait a minute.. something's happening here", 4000);
-  say("it appears as if an American Football logo has appeared", 4000);
+  Say("Wait a minute.. something's happening here", 4000);
+  Say("it appears as if an American Football logo has appeared", 4000);
   picFG[0].visible = true;
-  say("And what's this now? goalposts being erected?", 2000);
+  Say("And what's this now? goalposts being erected?", 2000);
   picFG[1].visible = true;
   DelayMs(2000);
   Announce2("The fans are starting to cheer!");
   showHelmets(true);
-  say("and now it appears that several of the players have ", 3000);
-  say("turned into real football players..", 4000);
+  Say("and now it appears that several of the players have ", 3000);
+  Say("turned into real football players..", 4000);
   picBall.picture = imgFB.picture;
   DelayMs(1000);
-  say("... and the ball!...", 4000);
-  say("this is quickly turning into the most exciting day ", 4000);
-  say("of soccer of all time", 8000);
+  Say("... and the ball!...", 4000);
+  Say("this is quickly turning into the most exciting day ", 4000);
+  Say("of soccer of all time", 8000);
   picBall.picture = imgSoc.picture;
   DelayMs(2000);
-  say("oh no!  what's happened to the ball?", 2000);
+  Say("oh no!  what's happened to the ball?", 2000);
   showHelmets(false);
   picFG[0].visible = false;
-  say("and the goalposts now!  no this can't be happening!", 3000);
+  Say("and the goalposts now!  no this can't be happening!", 3000);
   picFG[1].visible = false;
   DelayMs(2000);
   NFLLogo.visible = false;
   DelayMs(1000);
-  say("and now the logo's gone too..", 4000);
-  say("I guess it was just a dream--a wonderful, exciting dream'", 4000);
-  say("Perhaps one of these days soccer fans will wake up and", 4000);
-  say("realize how lame soccer really is, but for now it's", 4000);
-  say("back to the match.", 2000);
+  Say("and now the logo's gone too..", 4000);
+  Say("I guess it was just a dream--a wonderful, exciting dream'", 4000);
+  Say("Perhaps one of these days soccer fans will wake up and", 4000);
+  Say("realize how lame soccer really is, but for now it's", 4000);
+  Say("back to the match.", 2000);
 
   HoldAnnouncer = False;
 }

@@ -40,7 +40,7 @@ constexpr ScriptLine FullTimeSpeech[] = {
 
 void HalfTime(Form1& f) {
   f.HalfTimeDone = True;
-  for (const ScriptLine& line : HalfTimeSpeech) Say(f, line);
+  for (const ScriptLine& line : HalfTimeSpeech) SayLine(f, line);
 }
 
 // Play stops for good, the announcer signs off and the program ends: the
@@ -48,17 +48,19 @@ void HalfTime(Form1& f) {
 void FullTime(Form1& f) {
   f.FullTimeDone = True;
   f.PlayHalted = True;
-  for (const ScriptLine& line : FullTimeSpeech) Say(f, line);
+  for (const ScriptLine& line : FullTimeSpeech) SayLine(f, line);
   f.EndProgram();
 }
 
 }  // namespace
 
-void Say(Form1& f, const ScriptLine& line) {
+void SayLine(Form1& f, const ScriptLine& line) {
   std::string text = line.text;
   if (line.choices) text += f.OneOf(line.choices) + line.tail;
-  f.Announce2(text);
-  if (line.wait != NoWait) f.DelayMs(line.wait);
+  if (line.wait == NoWait)
+    f.Announce2(text);
+  else
+    f.Say(text, line.wait);
 }
 
 // The announcer's interlude: the half-time speech, the full-time speech or

@@ -19,7 +19,7 @@ struct ScriptLine {
 inline constexpr std::int16_t NoWait = -1;
 
 // Shows the line with Announce2 and pauses after it.
-void Say(Form1& f, const ScriptLine& line);
+void SayLine(Form1& f, const ScriptLine& line);
 
 // Draws one of the 33 asides and runs it.
 void Aside(Form1& f);

@@ -36,10 +36,7 @@ std::string joined(std::initializer_list<std::string> pieces) {
 // the introduction lets go of it at the end.
 void Form1::SkitIntro() {
   HoldAnnouncer = True;
-  auto say = [this](const std::string& line) {
-    Announce2(line);
-    DelayMs(4000);
-  };
+  auto say = [this](const std::string& line) { Say(line, 4000); };
 
   say(joined({OneOf("*Good Morning*Good Afternoon*Good Evening"), " ",
               OneOf("*sports fans*assorted rabble*unwashed masses"), " and ",
