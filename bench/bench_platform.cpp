@@ -54,14 +54,19 @@ static void BM_TitleScreenIdle(benchmark::State& state) {
 }
 BENCHMARK(BM_TitleScreenIdle)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Measured inside the kick-off's introduction, whose waits already run the
+// match; closing the window then ends the introduction at once.
 static void BM_DelayMsDuringTheMatch(benchmark::State& state) {
   Window w;
   w.form.click(w.form.Command2);
+  QTimer::singleShot(0, [&] {
+    std::uint64_t ticks = w.form.engineTicks;
+    measure(state, [&] { w.form.DelayMs(4000); });
+    state.counters["engine_ticks_per_second"] =
+        static_cast<double>(w.form.engineTicks - ticks) / 4.0;
+    w.form.closeRequested();
+  });
   w.form.click(w.form.Command5);
-  QApplication::processEvents();
-  std::uint64_t ticks = w.form.engineTicks;
-  measure(state, [&] { w.form.DelayMs(4000); });
-  state.counters["engine_ticks_per_second"] = static_cast<double>(w.form.engineTicks - ticks) / 4.0;
 }
 BENCHMARK(BM_DelayMsDuringTheMatch)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

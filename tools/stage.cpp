@@ -10,6 +10,8 @@
 //   go        the builder's "&Go"         kickoff   the lineups' "&Go"
 //   exit      the match's "&Exit"         close     closing the window
 //   card, football, injury, interject     that skit, started at once
+//   aside:N   the interjection with its aside drawn as N (0..32)
+//   minute:N  the match clock set to minute N (for half time and full time)
 //   shot:NAME a screenshot OUTDIR/NAME.png
 // Example: stage /tmp/shots 500:go 1000:kickoff 40000:card 43000:shot:card
 
@@ -25,6 +27,36 @@
 #include <map>
 
 #include "qt/program.h"
+
+namespace {
+
+// Starts the interjection with its aside drawn as `aside` once no skit holds
+// the display: an action runs inside the waits of whatever skit the lottery
+// has drawn, and the interjection would return at once.
+void interjectAside(QtProgram& program, int aside) {
+  Form1& f = program.form;
+  if (f.ended()) return;
+  if (f.HoldAnnouncer) {
+    QTimer::singleShot(100, [&program, aside] { interjectAside(program, aside); });
+    return;
+  }
+  // Seeds the shared generator so that its next draw below 33 is the aside.
+  for (std::uint64_t seed = 1;; ++seed) {
+    Random probe;
+    probe.seed(seed);
+    if (probe.below(33) == aside) {
+      f.rnd().seed(seed);
+      break;
+    }
+  }
+  try {
+    f.SkitInterject();
+  } catch (...) {
+  }
+  program.view.sync();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -59,6 +91,15 @@ int main(int argc, char** argv) {
         program.view.sync();
         w->screen()->grabWindow(w->winId()).save(file);
       };
+    } else if (action.startsWith("aside:")) {
+      bool number = false;
+      const int aside = action.mid(6).toInt(&number);
+      if (number && aside >= 0 && aside < 33)
+        run = [&program, aside] { interjectAside(program, aside); };
+    } else if (action.startsWith("minute:")) {
+      bool number = false;
+      const int minute = action.mid(7).toInt(&number);
+      if (number) run = [&f, minute] { f.MatchMinute = minute; };
     } else if (auto a = actions.find(action); a != actions.end()) {
       run = a->second;
     }

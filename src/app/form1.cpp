@@ -144,8 +144,7 @@ void Form1::Command5_Click() {
 }
 
 void Form1::cmdExit_Click() {
-  Announce2("Typical of a soccer player.  Quitter.  C-ya.");
-  DelayMs(4000);
+  Say("Typical of a soccer player.  Quitter.  C-ya.", 4000);
   EndProgram();
 }
 
@@ -191,6 +190,11 @@ void Form1::WaitMs(std::int16_t duration) {
     platform_.processEventsOnce();
     passDone();
   } while (elapsed(start, platform_.tickCount()) <= duration);
+}
+
+void Form1::Say(const std::string& line, std::int16_t delay) {
+  Announce2(line);
+  DelayMs(delay);
 }
 
 std::string Form1::OneOf(const std::string& list) { return ::OneOf(list, rnd()); }

@@ -24,7 +24,10 @@ void TimerService::heartbeat(std::uint64_t step) {
     // Handlers of earlier timers may have run nested heartbeats.
     std::uint64_t now = lastStep_;
     if (e.running || now < e.due) continue;
-    e.due = now + steps;
+    // Late by less than an interval, the next tick keeps the timer's beat;
+    // later than that, it counts from now and the missed ticks are lost.
+    e.due += steps;
+    if (e.due <= now) e.due = now + steps;
     e.running = true;
     struct Reset {
       bool& flag;

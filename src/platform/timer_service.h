@@ -10,7 +10,9 @@
 // per clock step. A timer's interval is rounded up to whole steps. A timer
 // never fires while its own handler is still running: a tick that falls due
 // then is skipped, not queued; and a late heartbeat fires a due timer once,
-// without replaying the steps it missed.
+// without replaying the steps it missed. A timer fired a step or two late
+// (behind a long handler of an earlier timer) keeps its beat, so the match
+// clock stays at five match seconds per 64 steps.
 class TimerService {
  public:
   // Timers fire in the order they were added.

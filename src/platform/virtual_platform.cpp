@@ -1,10 +1,18 @@
 #include "platform/virtual_platform.h"
 
+#include <algorithm>
+
 #include "app/form1.h"
 
 void VirtualPlatform::processEventsOnce() {
   ++step_;
   ++passes_;
+  struct Nesting {
+    int& depth;
+    explicit Nesting(int& d) : depth(d) { ++depth; }
+    ~Nesting() { --depth; }
+  } nesting{depth_};
+  deepest_ = std::max(deepest_, depth_);
   // Events due by now, in the order they were scheduled.
   while (!events_.empty() && events_.begin()->first <= step_) {
     auto event = std::move(events_.begin()->second);
@@ -12,6 +20,7 @@ void VirtualPlatform::processEventsOnce() {
     event();
   }
   if (form_) form_->heartbeat(step_);
+  if (afterPass_) afterPass_(depth_);
 }
 
 int VirtualPlatform::windowOuterWidth() {

@@ -70,6 +70,12 @@ class VirtualPlatform : public Platform {
 
   std::uint64_t step() const { return step_; }
   std::uint64_t passes() const { return passes_; }
+  // How deeply passes are nested right now (1 in the idle loop, one more in
+  // every wait that runs inside a pass), and the deepest seen so far.
+  int depth() const { return depth_; }
+  int deepest() const { return deepest_; }
+  // Something to run after every pass, with the depth that pass ran at.
+  void afterEachPass(std::function<void(int depth)> check) { afterPass_ = std::move(check); }
   int endCalls() const { return endCalls_; }
   const std::vector<Message>& messages() const { return messages_; }
   // Every commentary line so far, in order.
@@ -83,6 +89,8 @@ class VirtualPlatform : public Platform {
   std::uint32_t startMs_;
   std::uint64_t step_ = 0;
   std::uint64_t passes_ = 0;
+  int depth_ = 0, deepest_ = 0;
+  std::function<void(int)> afterPass_;
   int endCalls_ = 0;
   std::multimap<std::uint64_t, std::function<void()>> events_;
   std::vector<Message> messages_;

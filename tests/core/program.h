@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/form1.h"
 #include "platform/options.h"
@@ -22,5 +23,12 @@ struct Program {
   void kickOff() {
     form.click(form.Command2);
     form.click(form.Command5);
+  }
+
+  // Queues the draw that makes OneOf(list) give its k-th alternative, from 0.
+  void pushChoice(const std::string& list, int k) {
+    std::size_t at = list.find('*');
+    while (k-- > 0) at = list.find('*', at + 1);
+    platform.script().pushDraw(static_cast<int>(at), static_cast<int>(list.size()));
   }
 };

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "program.h"
 
 TEST(DelayMs, RunsTheEngineOncePerStepAndReturnsOnTheFirstReadingPastTheDuration) {
   for (bool enabledBefore : {false, true}) {
     Program p;
     Form1& f = p.form;
+    // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
+    f.PlayHalted = True;
     f.Timer2.enabled = enabledBefore;
     std::uint32_t start = p.platform.tickCount();
     std::uint64_t passes = p.platform.passes();
@@ -35,6 +39,8 @@ TEST(DelayMs, ZeroOrNegativeDurationsStillRunOnePass) {
 
 TEST(DelayMs, MeasuresAcrossTheWrapOfTheTickCounter) {
   Program p(0xFFFFFFFFu - 2000);
+  // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
+  p.form.PlayHalted = True;
   std::uint64_t passes = p.platform.passes();
   p.form.DelayMs(4000);
   EXPECT_EQ(p.platform.passes() - passes, 257u);
@@ -50,6 +56,8 @@ TEST(WaitMs, OnlyProcessesEventsAndLeavesTheEngineTimerAlone) {
   EXPECT_FALSE(f.Timer2.enabled);
 
   // With the engine timer on, its ticks arrive as ordinary timer events.
+  // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
+  f.PlayHalted = True;
   f.Timer2.enabled = true;
   f.WaitMs(0);
   f.WaitMs(1000);
@@ -60,6 +68,7 @@ TEST(WaitMs, OnlyProcessesEventsAndLeavesTheEngineTimerAlone) {
 TEST(Waits, AClickMadeDuringAWaitIsHandledBeforeItReturns) {
   Program p;
   Form1& f = p.form;
+  f.PlayHalted = True;  // kick-off's introduction then runs without shots or skits
   p.platform.after(20, [&] { f.click(f.Command2); });
   f.WaitMs(500);
   EXPECT_TRUE(f.Picture6.visible);
@@ -132,4 +141,19 @@ TEST(TimerService, ADisabledTimerRestartsItsIntervalWhenEnabledAgain) {
   EXPECT_EQ(ticks, 1);
   service.heartbeat(165);
   EXPECT_EQ(ticks, 2);
+}
+
+TEST(TimerService, ATimerFiredLateBehindAnEarlierTimersHandlerKeepsItsBeat) {
+  TimerService service;
+  Timer engine{1, true, ""}, clock{1000, true, ""};
+  std::uint64_t step = 0;
+  std::vector<std::uint64_t> clockAt;
+  service.add(engine, [&] {
+    // At the clock's due step the engine's handler waits three steps first.
+    if (step == 64)
+      for (int i = 0; i < 3; ++i) service.heartbeat(++step);
+  });
+  service.add(clock, [&] { clockAt.push_back(step); });
+  while (step < 200) service.heartbeat(++step);
+  EXPECT_EQ(clockAt, (std::vector<std::uint64_t>{65, 128, 192}));
 }

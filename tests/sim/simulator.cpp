@@ -1,0 +1,295 @@
+#include "sim/simulator.h"
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <random>
+
+#include "match/engine.h"
+#include "platform/virtual_platform.h"
+
+namespace {
+
+constexpr std::uint64_t StepsPerMinute = 60 * StepsPerSecond;
+// A wait of 4000 ms or 10000 ms ends on the first step past it.
+constexpr std::uint64_t FourSeconds = 257, TenSeconds = 641;
+// Far beyond any match: one that has not ended by then never will.
+constexpr std::uint64_t MostSteps = 3 * 60 * StepsPerMinute;
+
+const std::string WalkOffLine = "Typical of a soccer player.  Quitter.  C-ya.";
+const std::string HalfTimeLine = "Well we're past halftime now--and no, ";
+const std::string FullTimeLine = "The referee's blown his whistle--that's full time";
+const std::string SignOffLine = "Good night and good bye.  May all your days be soccer-free.";
+
+// Something the user does once the match runs: "&Exit" or closing the
+// window, at the first pass from a given step on that runs at least this
+// deeply nested (two minutes later at any depth).
+struct Leaving {
+  bool exit;  // else closing the window
+  std::uint64_t from;
+  int depth;
+  bool done = false;
+};
+
+class Simulation {
+ public:
+  Simulation(std::uint64_t seed, const SimulationOptions& options) : user_(seed * 7919 + 17) {
+    result_.seed = seed;
+    platform_.script().seed(seed);
+    platform_.attach(form_);
+    platform_.afterEachPass([this](int depth) { check(depth); });
+    form_.load();
+    plan(options);
+  }
+
+  SimulatedMatch run() {
+    while (!form_.ended() && platform_.step() < MostSteps) platform_.run(StepsPerMinute);
+    if (!form_.ended()) fail("the match never ended");
+    result_.steps = platform_.step();
+    result_.deepest = platform_.deepest();
+    result_.lotteryStarts = form_.lotteryStarts;
+    judgeTheEnd();
+    checkNothingRunsAfterTheEnd();
+    checkHalfAndFullTime();
+    return result_;
+  }
+
+ private:
+  int below(int n) { return static_cast<int>(user_() % static_cast<std::uint64_t>(n)); }
+
+  // The user's whole part, scheduled as events of the passes they fall in.
+  void plan(const SimulationOptions& options) {
+    Form1& f = form_;
+    std::uint64_t at = 1;
+    if (options.userActs) {
+      for (int n = below(5); n > 0; --n) {
+        at += 1 + static_cast<std::uint64_t>(below(200));
+        const int k = below(2);
+        switch (below(3)) {
+          case 0: {
+            List& list = f.Combo1[static_cast<std::size_t>(below(6))];
+            const int entry = below(static_cast<int>(list.entries.size()) + 1) - 1;
+            platform_.at(at, [&f, &list, entry] { f.choose(list, entry); });
+            break;
+          }
+          case 1:
+            platform_.at(at, [&f, k] { f.click(f.Command1[static_cast<std::size_t>(k)]); });
+            break;
+          default:
+            platform_.at(at, [&f, k] { f.click(f.Command4[static_cast<std::size_t>(k)]); });
+        }
+      }
+    }
+    at += 1 + static_cast<std::uint64_t>(below(200));
+    platform_.at(at, [&f] { f.click(f.Command2); });
+    at += 1 + static_cast<std::uint64_t>(below(300));
+    platform_.at(at, [this] {
+      // The clock counts from the last heartbeat before the click.
+      clockFrom_ = platform_.step() - 1;
+      form_.click(form_.Command5);
+    });
+    if (!options.userActs) return;
+    for (bool exit : {true, false})
+      if (below(3) == 0)
+        leavings_.push_back(
+            {exit, at + static_cast<std::uint64_t>(below(24 * static_cast<int>(StepsPerMinute))),
+             1 + below(3)});
+  }
+
+  void leaveIfDue(int depth) {
+    for (Leaving& l : leavings_) {
+      const std::uint64_t step = platform_.step();
+      if (l.done || step < l.from) continue;
+      if (depth < l.depth && step < l.from + 2 * StepsPerMinute) continue;
+      l.done = true;
+      Form1& f = form_;
+      if (l.exit) {
+        exitAt_ = step + 1;
+        platform_.at(step + 1, [&f] { f.click(f.cmdExit); });
+      } else {
+        closeAt_ = step + 1;
+        platform_.at(step + 1, [&f] { f.closeRequested(); });
+      }
+    }
+  }
+
+  void fail(const std::string& what) {
+    if (result_.violations.size() < 20)
+      result_.violations.push_back("step " + std::to_string(platform_.step()) + ": " + what);
+  }
+
+  // ---- After every pass --------------------------------------------------------------
+
+  void check(int depth) {
+    Form1& f = form_;
+    const std::uint64_t step = platform_.step();
+    if (endStep_) {
+      // The passes that were running when the end came finish; none starts.
+      if (platform_.passes() != endPasses_) fail("a pass ran after the end");
+      return;
+    }
+    if (f.ended()) {
+      endStep_ = step;
+      endPasses_ = platform_.passes();
+      result_.endDepth = depth;
+      return;
+    }
+    leaveIfDue(depth);
+    if (!clockFrom_) return;
+    const std::uint64_t shown = static_cast<std::uint64_t>(f.MatchMinute * 60 + f.MatchSecond);
+    if (shown != 5 * ((step - *clockFrom_) / StepsPerSecond))
+      fail("the clock shows " + f.Label20.caption + " after " + std::to_string(step - *clockFrom_) +
+           " steps");
+    if (depth == 1) checkIdle(step);
+  }
+
+  // In the idle loop nothing runs: no skit, no goal sequence, no wait.
+  void checkIdle(std::uint64_t step) {
+    Form1& f = form_;
+    if (lastIdle_ + 1 == step && f.engineTicks != lastTicks_ + 1)
+      fail("the engine ticked " + std::to_string(f.engineTicks - lastTicks_) + " times in a step");
+    lastIdle_ = step;
+    lastTicks_ = f.engineTicks;
+
+    if (f.PlayHalted) fail("play is halted with no skit running");
+    if (f.HoldAnnouncer && !(f.ShotInFlight && f.phase() == PlayPhase::Flight))
+      fail("the display is held with no skit running and no shot in the air");
+    const std::vector<std::pair<const Element*, const char*>> props = {
+        {&f.lblGOal, "GOAL!"},
+        {&f.OFFS1, "the offside line"},
+        {&f.OFFS2, "the offside sign"},
+        {&f.RedCard, "the card"},
+        {&f.Ambulance, "the ambulance"},
+        {&f.picJudge, "the judges' panel"},
+        {&f.NFLLogo, "the logo"},
+        {&f.picFG[0], "a goalpost"},
+        {&f.picFG[1], "a goalpost"},
+        {&f.Shape25[0], "the balloon"},
+        {&f.Label24, "the balloon's text"},
+        {&f.burns, "burns"},
+        {&f.Argh, "Argh"},
+        {&f.smGirl, "smGirl"},
+        {&f.shh, "shh"},
+        {&f.girl, "the girl's picture"},
+        {&f.player[24], "a lying figure"},
+        {&f.player[25], "a lying figure"},
+    };
+    for (const auto& [prop, name] : props)
+      if (prop->visible) fail(std::string(name) + " shows with no skit running");
+    for (auto& [index, helmet] : f.NFLhelmet)
+      if (helmet.visible) fail("a helmet shows with no skit running");
+    for (int i = 2; i <= 7; ++i)
+      if (f.Line1[static_cast<std::size_t>(i)].visible) fail("a balloon's tail shows");
+    if (f.picBall.picture != Picture::SoccerBall) fail("the ball is not a soccer ball");
+
+    int girls = 0;
+    for (int i = 0; i <= 21; ++i) {
+      const Figure& figure = f.player[static_cast<std::size_t>(i)];
+      if (!figure.visible) fail("player " + std::to_string(i) + " is not on his feet");
+      if (figure.picture == Picture::Girl) ++girls;
+      if (i == f.HolderIndex || f.engineTicks < ticksToSettle_) continue;
+      const Shape& box = i == 20 ? f.GoalieBox[0] : i == 21 ? f.GoalieBox[1] : f.field;
+      if (figure.left < box.left || figure.left + figure.width > box.left + box.width ||
+          figure.top < box.top || figure.top + figure.height > box.top + box.height)
+        fail("player " + std::to_string(i) + " is outside his home box");
+    }
+    if (girls > 1 || (girls == 1) != (f.GirlShown != False))
+      fail(std::to_string(girls) + " girls on the pitch");
+  }
+
+  // ---- At the end -------------------------------------------------------------------------
+
+  // The end must come from one of its causes, no earlier than that cause allows.
+  void judgeTheEnd() {
+    if (!endStep_) return;
+    const std::uint64_t end = *endStep_;
+    if (closeAt_ && *closeAt_ == end) {
+      result_.cause = EndCause::Closed;
+      return;
+    }
+    std::optional<std::pair<std::uint64_t, EndCause>> first;
+    auto consider = [&](std::uint64_t due, EndCause cause) {
+      if (due <= end && (!first || due < first->first)) first = {due, cause};
+    };
+    if (exitAt_) consider(*exitAt_ + FourSeconds, EndCause::Exit);
+    for (const auto& said : platform_.transcript()) {
+      if (said.line == WalkOffLine && said.step != exitAt_)
+        consider(said.step + FourSeconds, EndCause::WalkOff);
+      if (said.line == SignOffLine) consider(said.step + TenSeconds, EndCause::FullTime);
+    }
+    if (first)
+      result_.cause = first->second;
+    else
+      fail("the program ended with no cause due");
+  }
+
+  void checkNothingRunsAfterTheEnd() {
+    Form1& f = form_;
+    const auto ticks = f.engineTicks;
+    const auto lines = platform_.transcript().size();
+    const auto clock = f.Label20.caption;
+    const auto passes = platform_.passes();
+    platform_.run(100);
+    f.heartbeat(platform_.step() + 1000);
+    f.click(f.cmdExit);
+    f.click(f.Command5);
+    f.closeRequested();
+    if (f.engineTicks != ticks || platform_.transcript().size() != lines ||
+        f.Label20.caption != clock || platform_.passes() != passes)
+      fail("something ran after the end");
+  }
+
+  void checkHalfAndFullTime() {
+    std::optional<std::uint64_t> half, full;
+    auto minuteAt = [this](std::uint64_t step) {
+      return clockFrom_ ? 5 * ((step - *clockFrom_) / StepsPerSecond) / 60 : 0;
+    };
+    for (const auto& said : platform_.transcript()) {
+      if (said.line == HalfTimeLine) {
+        if (half) fail("a second half-time speech");
+        if (minuteAt(said.step) < 45) fail("half time before minute 45");
+        half = said.step;
+      }
+      if (said.line == FullTimeLine) {
+        if (full) fail("a second full-time speech");
+        if (!half) fail("full time before half time");
+        if (minuteAt(said.step) < 90) fail("full time before minute 90");
+        full = said.step;
+      }
+    }
+    result_.halfTime = half.has_value();
+    result_.fullTime = full.has_value();
+  }
+
+  VirtualPlatform platform_;
+  Form1 form_{platform_};
+  std::mt19937_64 user_;
+  SimulatedMatch result_;
+  std::vector<Leaving> leavings_;
+  std::optional<std::uint64_t> clockFrom_, exitAt_, closeAt_, endStep_;
+  std::uint64_t endPasses_ = 0, lastIdle_ = 0, lastTicks_ = 0;
+  // The keepers stand outside their goal areas until their first wandering step.
+  const std::uint64_t ticksToSettle_ = 2;
+};
+
+}  // namespace
+
+const char* nameOf(EndCause cause) {
+  switch (cause) {
+    case EndCause::Exit:
+      return "Exit";
+    case EndCause::WalkOff:
+      return "walk-off";
+    case EndCause::FullTime:
+      return "full time";
+    case EndCause::Closed:
+      return "window closed";
+    case EndCause::Unexplained:
+      break;
+  }
+  return "unexplained";
+}
+
+SimulatedMatch simulateMatch(std::uint64_t seed, const SimulationOptions& options) {
+  return Simulation(seed, options).run();
+}
