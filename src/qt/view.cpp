@@ -3,16 +3,19 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
+#include <QHelpEvent>
 #include <QPaintDevice>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolTip>
 #include <QWidget>
 #include <algorithm>
 #include <tuple>
 #include <type_traits>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "app/form1.h"
@@ -67,18 +70,28 @@ struct Item {
   virtual bool looksChanged() = 0;
 
   Element& element;
-  PanelWidget* host = nullptr;  // the container's widget; none for the window itself
-  QWidget* widget = nullptr;    // panels, buttons and lists have one of their own
-  bool applied = false;         // nothing applied yet: everything counts as changed
+  // The widget that paints it, or holds its widget: the nearest container
+  // with a widget of its own. None for the window itself.
+  PanelWidget* host = nullptr;
+  // The painted panel it belongs to, if any: it is drawn into that panel's
+  // sprite instead of straight onto the host.
+  Item* owner = nullptr;
+  QWidget* widget = nullptr;  // screens, rows, buttons and lists have one of their own
+  bool applied = false;       // nothing applied yet: everything counts as changed
   Place place;
-  QRect box;     // windowless: where it draws, in the host's pixels
+  QRect box;     // windowless: where it draws, in its container's pixels
   QRect bounds;  // windowless: the pixels it may touch, for repaints
   QString text;  // labels: the caption as drawn
   QFont font;    // labels: the font as drawn
-  // Shapes drawn from a sprite: the sprite, made again after a change of
-  // looks or size.
+  // Shapes drawn from a sprite, and painted panels: the sprite, made again
+  // after a change of looks or size (or, for a panel, of what it holds).
   mutable QPixmap sprite;
   mutable bool spriteStale = true;
+  // A painted panel's contents, back to front: windowless elements first,
+  // then the panels it paints in front of them.
+  std::vector<Item*> contents;
+  std::vector<Item*> panels;
+  bool orderDirty = false;  // something inside changed its place in the stack
 };
 
 template <typename T>
@@ -145,9 +158,35 @@ void paintWindowless(QPainter& painter, const Item& item) {
   }
 }
 
-// A panel: its background, its windowless elements in stacking order, its
-// frame. Child widgets (panels, buttons, lists) lie in front of all of them
-// and are clipped by it.
+// A painted panel as one picture of its box: its background, its picture,
+// its windowless elements and panels in stacking order, its frame. Made once
+// and copied while nothing inside changes, however the panel moves.
+void paintPanel(QPainter& painter, const Item& item) {
+  const auto& panel = static_cast<const Panel&>(item.element);
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
+    const QSize size = boxOf(panel).size();
+    item.sprite = QPixmap(size * ratio);
+    item.sprite.setDevicePixelRatio(ratio);
+    item.sprite.fill(qcolor(panel.backColor));
+    QPainter inside(&item.sprite);
+    if (panel.picture != Picture::None)
+      inside.drawPixmap(QPoint(0, 0),
+                        renderPicture(panel.picture, pictureSize(panel.picture), ratio));
+    for (const Item* content : item.contents)
+      if (content->element.visible) paintWindowless(inside, *content);
+    for (const Item* inner : item.panels)
+      if (inner->element.visible) paintPanel(inside, *inner);
+    if (panel.border) paintSunkenFrame(inside, QRect(QPoint(0, 0), size));
+    item.spriteStale = false;
+  }
+  painter.drawPixmap(boxOf(panel).topLeft(), item.sprite);
+}
+
+// A panel with a widget: its background, its windowless elements in stacking
+// order, the panels it paints in front of them, its frame. Child widgets
+// (screens, rows, buttons, lists) lie in front of all of them and are
+// clipped by it.
 class PanelWidget : public QWidget {
  public:
   PanelWidget(Panel& panel, QWidget* parent) : QWidget(parent), panel_(panel) {
@@ -155,28 +194,110 @@ class PanelWidget : public QWidget {
   }
 
   std::vector<Item*> windowless;  // back to front
+  std::vector<Item*> painted;     // panels it paints, back to front
   std::vector<Item*> widgets;     // back to front
   bool paintOrderDirty = true;
   bool stackDirty = true;
 
+  // Whether `item`, one of its windowless elements, is part of the picture of
+  // what lies under the frontmost one.
+  bool layerHolds(const Item* item) const {
+    return windowless.empty() || item != windowless.back();
+  }
+  // Marks `area` for repainting once sync() is done: a frame marks dozens of
+  // small patches, and a region grown one patch at a time costs more than
+  // the painting.
+  void repaint(const QRect& area) {
+    if (!area.isEmpty()) pending_.push_back(area);
+  }
+  void repaintPending() {
+    if (pending_.empty()) return;
+    update(unite(pending_.data(), pending_.size()));
+    pending_.clear();
+  }
+
+  // That picture must be drawn again where `area` is, or everywhere.
+  void layerChanged(const QRect& area) { layerDirty_ += area; }
+  void layerChanged() { layerDirty_ = rect(); }
+
  protected:
+  // A match frame dirties a few small patches scattered over the whole
+  // pitch: they are copied from the picture of the panel's background and
+  // windowless elements, with the frontmost element (the ball, from kick-off
+  // on) and the painted panels (the figures and props) drawn over them.
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
     const QRegion& dirty = event->region();
-    const QColor back = qcolor(panel_.backColor);
-    for (const QRect& r : dirty) painter.fillRect(r, back);
-    if (panel_.picture != Picture::None)
-      painter.drawPixmap(QPoint(0, 0), renderPicture(panel_.picture, pictureSize(panel_.picture),
-                                                     devicePixelRatioF()));
-    // Only what touches the dirty parts: a match frame dirties a few small
-    // patches scattered over the whole pitch.
-    for (const Item* item : windowless)
-      if (item->element.visible && dirty.intersects(item->bounds)) paintWindowless(painter, *item);
+    const qreal ratio = devicePixelRatioF();
+    updateLayer(ratio);
+    // Patch by patch: a small copy stays on this thread, where one copy of
+    // the whole panel through the clip would be shared out among threads.
+    for (const QRect& r : dirty)
+      painter.drawPixmap(QPointF(r.topLeft()), layer_,
+                         QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    if (!windowless.empty()) {
+      const Item* front = windowless.back();
+      if (front->element.visible && dirty.intersects(front->bounds))
+        paintWindowless(painter, *front);
+    }
+    for (const Item* item : painted)
+      if (item->element.visible && dirty.intersects(item->bounds)) paintPanel(painter, *item);
     if (panel_.border) paintSunkenFrame(painter, rect());
   }
 
+  // The names of the painted panels (the figures' names) show as tool-tips.
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (auto it = painted.rbegin(); it != painted.rend(); ++it) {
+      const auto& panel = static_cast<const Panel&>((*it)->element);
+      if (!panel.visible || !(*it)->bounds.contains(help->pos())) continue;
+      if (panel.toolTip.empty()) break;
+      QToolTip::showText(help->globalPos(), QString::fromStdString(panel.toolTip), this,
+                         (*it)->bounds);
+      return true;
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+
  private:
+  // Draws the picture of the background and the windowless elements under
+  // the frontmost one again where it changed: the clock's or the
+  // commentary's patch, once a second or so.
+  void updateLayer(qreal ratio) {
+    if (layer_.devicePixelRatio() != ratio || layer_.size() != size() * ratio) {
+      layer_ = QPixmap(size() * ratio);
+      layer_.setDevicePixelRatio(ratio);
+      layerDirty_ = rect();
+    }
+    if (layerDirty_.isEmpty()) return;
+    QPainter painter(&layer_);
+    painter.setClipRegion(layerDirty_);
+    const QColor back = qcolor(panel_.backColor);
+    for (const QRect& r : layerDirty_) painter.fillRect(r, back);
+    if (panel_.picture != Picture::None)
+      painter.drawPixmap(QPoint(0, 0),
+                         renderPicture(panel_.picture, pictureSize(panel_.picture), ratio));
+    for (std::size_t i = 0; i + 1 < windowless.size(); ++i) {
+      const Item* item = windowless[i];
+      if (item->element.visible && layerDirty_.intersects(item->bounds))
+        paintWindowless(painter, *item);
+    }
+    layerDirty_ = QRegion();
+  }
+
+  // The region of many patches, joined pairwise.
+  static QRegion unite(const QRect* rects, std::size_t n) {
+    if (n == 1) return QRegion(rects[0]);
+    return unite(rects, n / 2).united(unite(rects + n / 2, n - n / 2));
+  }
+
   Panel& panel_;
+  QPixmap layer_;
+  QRegion layerDirty_;
+  std::vector<QRect> pending_;
 };
 
 // The window: the form's root panel as a fixed-size dialog. Closing it ends
@@ -215,6 +336,28 @@ QString colouredButtonStyle(Color back) {
       .arg(face.name(), light, dark);
 }
 
+// The panels of the match screen that hold no button or list are painted by
+// it, like its windowless elements, and so are the panels inside them. The
+// figures and the props move every step: a widget each would cost far more
+// than drawing them.
+std::unordered_set<const Element*> paintedPanels(const Form1& form) {
+  std::unordered_set<const Element*> holdWidgets, painted;
+  for (const Element* e : form.elements())
+    if (e->kind == Kind::Button || e->kind == Kind::List)
+      for (const Panel* c = e->container; c; c = c->container) holdWidgets.insert(c);
+  for (const Element* e : form.elements())  // containers come before their contents
+    if (e->kind == Kind::Panel && !holdWidgets.count(e) &&
+        (e->container == &form.Picture1 || painted.count(e->container)))
+      painted.insert(e);
+  return painted;
+}
+
+void sortByZorder(std::vector<Item*>& items) {
+  std::stable_sort(items.begin(), items.end(), [](const Item* a, const Item* b) {
+    return a->element.zorder < b->element.zorder;
+  });
+}
+
 }  // namespace
 
 // ---- The view ------------------------------------------------------------------------
@@ -236,7 +379,9 @@ struct View::Impl {
 };
 
 View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) {
-  std::unordered_map<const Panel*, PanelWidget*> widgetOf;
+  std::unordered_map<const Element*, PanelWidget*> widgetOf;
+  std::unordered_map<const Element*, Item*> paintedBy;
+  const auto painted = paintedPanels(form);
   auto root = track(form.Form);
   root->widget = window.get();
   items.push_back(std::move(root));
@@ -246,12 +391,21 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
   // Containers come before their contents, so each host already exists.
   for (Element* e : form.elements()) {
     auto item = track(*e);
-    auto host = widgetOf.find(e->container);
-    item->host = host != widgetOf.end() ? host->second : window.get();
+    if (auto owner = paintedBy.find(e->container); owner != paintedBy.end()) {
+      item->owner = owner->second;
+      item->host = owner->second->host;
+    } else {
+      auto host = widgetOf.find(e->container);
+      item->host = host != widgetOf.end() ? host->second : window.get();
+    }
     switch (e->kind) {
       case Kind::Panel: {
+        if (painted.count(e)) {
+          paintedBy[e] = item.get();
+          break;
+        }
         auto* panel = new PanelWidget(static_cast<Panel&>(*e), item->host);
-        widgetOf[static_cast<Panel*>(e)] = panel;
+        widgetOf[e] = panel;
         panels.push_back(panel);
         item->widget = panel;
         break;
@@ -280,7 +434,13 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
       default:
         break;
     }
-    (item->widget ? item->host->widgets : item->host->windowless).push_back(item.get());
+    const bool panel = e->kind == Kind::Panel;
+    if (item->widget)
+      item->host->widgets.push_back(item.get());
+    else if (item->owner)
+      (panel ? item->owner->panels : item->owner->contents).push_back(item.get());
+    else
+      (panel ? item->host->painted : item->host->windowless).push_back(item.get());
     items.push_back(std::move(item));
   }
   sync();
@@ -288,18 +448,24 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
 
 void View::Impl::sync() {
   for (auto& item : items) syncItem(*item);
-  const auto byZorder = [](const Item* a, const Item* b) {
-    return a->element.zorder < b->element.zorder;
-  };
+  for (auto& item : items) {
+    if (!item->orderDirty) continue;
+    item->orderDirty = false;
+    sortByZorder(item->contents);
+    sortByZorder(item->panels);
+  }
   for (PanelWidget* panel : panels) {
     if (panel->stackDirty) {
       panel->stackDirty = false;
-      std::stable_sort(panel->widgets.begin(), panel->widgets.end(), byZorder);
+      sortByZorder(panel->widgets);
       for (Item* item : panel->widgets) item->widget->raise();
     }
+    panel->repaintPending();
     if (panel->paintOrderDirty) {
       panel->paintOrderDirty = false;
-      std::stable_sort(panel->windowless.begin(), panel->windowless.end(), byZorder);
+      sortByZorder(panel->windowless);
+      sortByZorder(panel->painted);
+      panel->layerChanged();
       panel->update();
     }
   }
@@ -316,8 +482,14 @@ void View::Impl::syncItem(Item& item) {
   const Place before = item.place;
   item.place = now;
   item.applied = true;
-  if (item.host && !first && before.zorder != now.zorder)
-    (item.widget ? item.host->stackDirty : item.host->paintOrderDirty) = true;
+  if (item.host && !first && before.zorder != now.zorder) {
+    if (item.widget)
+      item.host->stackDirty = true;
+    else if (item.owner)
+      item.owner->orderDirty = true;
+    else
+      item.host->paintOrderDirty = true;
+  }
   if (item.widget)
     syncWidget(item, moved, restyled, first);
   else
@@ -338,6 +510,7 @@ void View::Impl::syncWidget(Item& item, bool moved, bool restyled, bool first) {
       const auto& panel = static_cast<const Panel&>(e);
       const QString tip = QString::fromStdString(panel.toolTip);
       if (w->toolTip() != tip) w->setToolTip(tip);
+      static_cast<PanelWidget*>(w)->layerChanged();
       w->update();
       break;
     }
@@ -403,11 +576,32 @@ void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, 
     case Kind::Image:
       item.box = item.bounds = imageBounds(static_cast<const Image&>(e));
       break;
+    case Kind::Panel:  // a painted panel
+      item.box = item.bounds = boxOf(e);
+      if (restyled || before.width != now.width || before.height != now.height)
+        item.spriteStale = true;
+      break;
     default:
       break;
   }
-  if (!first && before.visible) item.host->update(oldBounds);
-  if (e.visible) item.host->update(item.bounds);
+  if (item.owner) {
+    // Drawn into a painted panel: that panel (and any it lies in) is drawn anew.
+    for (Item* outer = item.owner; outer; outer = outer->owner) {
+      outer->spriteStale = true;
+      if (!outer->owner && outer->element.visible) outer->host->repaint(outer->bounds);
+    }
+    return;
+  }
+  if (e.kind != Kind::Panel && item.host->layerHolds(&item))
+    item.host->layerChanged(first ? item.bounds : oldBounds.united(item.bounds));
+  // A step of a few pixels: one patch over where it was and where it is.
+  const bool wasShown = !first && before.visible;
+  if (wasShown && e.visible && oldBounds.intersects(item.bounds))
+    item.host->repaint(oldBounds.united(item.bounds));
+  else {
+    if (wasShown) item.host->repaint(oldBounds);
+    if (e.visible) item.host->repaint(item.bounds);
+  }
 }
 
 void View::Impl::applyTabOrder() {

@@ -9,9 +9,13 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
+#include <QToolTip>
 #include <QWidget>
 #include <memory>
 
@@ -207,14 +211,22 @@ TEST_F(ViewTest, FiguresStandInFrontOfThePitchAndShowTheirNames) {
   view->sync();
   const QPoint onLine = at(form.Picture1, 5010, figure.top + head.top + head.height / 2);
   EXPECT_EQ(shot().pixel(onLine), qrgb(head.fillColor));
-  QWidget* w = widgetAt(figure);
-  ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->toolTip(), QStringLiteral("Mobansmann"));
-  // Hidden, the figure leaves the line to show.
+  // Hovering the figure shows his name; the pitch paints the figures itself.
+  QWidget* pitch = widgetAt(figure);
+  ASSERT_NE(pitch, nullptr);
+  const QPoint spot = pitch->mapFrom(view->window(), centreOf(figure));
+  auto hover = [&] {
+    QHelpEvent help(QEvent::ToolTip, spot, pitch->mapToGlobal(spot));
+    QCoreApplication::sendEvent(pitch, &help);
+    return help.isAccepted();
+  };
+  EXPECT_TRUE(hover());
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("Mobansmann"));
+  // Hidden, the figure leaves the line to show and names nobody.
   figure.visible = false;
   view->sync();
   EXPECT_EQ(shot().pixel(onLine), White);
-  EXPECT_NE(widgetAt(figure), w);
+  EXPECT_FALSE(hover());
 }
 
 TEST_F(ViewTest, HiddenPropsAppearOnlyOnceShownWithTheirContents) {
@@ -254,6 +266,34 @@ TEST_F(ViewTest, MovedAndRecolouredElementsRepaintTheirOldAndNewPlaces) {
   form.Picture1.backColor = rgb(0x0000ff);
   view->sync();
   EXPECT_EQ(screen().pixel(at(form.Picture1, 5010 + 30, 2500)), 0xff0000ffu);
+}
+
+TEST_F(ViewTest, AStepOfAFigureOrTheBallRepaintsOnlyWhereItWasAndWhereItIs) {
+  toMatch();
+  screen();
+  // What the pitch repaints, collected from its paint events.
+  struct Painted : QObject {
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(event)->region();
+      return false;
+    }
+  } painted;
+  Figure& figure = form.player[5];
+  QWidget* pitch = widgetAt(form.picBall);
+  ASSERT_NE(pitch, nullptr);
+  pitch->installEventFilter(&painted);
+  const QRect figureWas = boxOf(figure), ballWas = imageBounds(form.picBall);
+  figure.left += 15;
+  figure.top -= 15;
+  form.picBall.left += 40;
+  view->sync();
+  screen();
+  const QRegion expected =
+      QRegion(figureWas.united(boxOf(figure))).united(ballWas.united(imageBounds(form.picBall)));
+  EXPECT_FALSE(painted.region.isEmpty());
+  EXPECT_TRUE(expected.subtracted(painted.region).isEmpty());  // all of it
+  EXPECT_TRUE(painted.region.subtracted(expected).isEmpty());  // and nothing more
 }
 
 TEST_F(ViewTest, AnAutosizeLabelGrowsFromItsCornerToFitItsText) {
