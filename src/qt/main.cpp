@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 1;
   }
+  prepareWindowSystem();
   QApplication app(argc, argv);
   installFontSubstitutions();
 

@@ -14,6 +14,10 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 }
 
+void prepareWindowSystem() {
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 QtPlatform::QtPlatform() { clock_.start(); }
 
 QtPlatform::~QtPlatform() {
@@ -60,7 +64,9 @@ void QtPlatform::timerEvent(QTimerEvent* event) {
   for (QEventLoop* pass : passes_) pass->quit();
   armHeartbeat();
   if (form_) form_->heartbeat(step);
-  if (view_ && form_ && !form_->ended()) view_->sync();
+  // Inside a wait the next pass begins with a sync right after this one; in
+  // the idle loop this is the only one.
+  if (passes_.empty() && view_ && form_ && !form_->ended()) view_->sync();
 }
 
 void QtPlatform::processEventsOnce() {

@@ -9,6 +9,13 @@
 #include "platform/random.h"
 
 class Form1;
+
+// Settles how the window reaches the screen; called before the application
+// object is made. A match frame sends a few dozen small patches: through the
+// X connection they cost less than through shared memory, where every frame
+// first waits for the X server to finish with the last one. A choice made in
+// the environment stands.
+void prepareWindowSystem();
 class QEventLoop;
 class View;
 
