@@ -9,8 +9,9 @@
 // MS counts from the window's first showing. ACTION is one of
 //   go        the builder's "&Go"         kickoff   the lineups' "&Go"
 //   exit      the match's "&Exit"         close     closing the window
-//   card, football, injury, interject     that skit, started at once
-//   aside:N   the interjection with its aside drawn as N (0..32)
+//   card, football, injury, interject     that skit, as soon as no skit holds
+//                                         the display
+//   aside:N   the interjection with its aside drawn as N (0..32), likewise
 //   minute:N  the match clock set to minute N (for half time and full time)
 //   shot:NAME a screenshot OUTDIR/NAME.png
 // Example: stage /tmp/shots 500:go 1000:kickoff 40000:card 43000:shot:card
@@ -30,35 +31,39 @@
 
 namespace {
 
-// Starts the interjection with its aside drawn as `aside` once no skit holds
-// the display: an action runs inside the waits of whatever skit the lottery
-// has drawn, and the interjection would return at once.
-void interjectAside(QtProgram& program, int aside) {
+// Starts a skit the way the lottery would, once no skit holds the display
+// and play runs: an action fires inside the waits of whatever skit the
+// lottery has drawn, and a skit started there would overlap it.
+void whenFree(QtProgram& program, const std::function<void()>& skit) {
   Form1& f = program.form;
   if (f.ended()) return;
-  if (f.HoldAnnouncer) {
-    QTimer::singleShot(100, [&program, aside] { interjectAside(program, aside); });
+  if (f.HoldAnnouncer || f.PlayHalted) {
+    QTimer::singleShot(100, [&program, skit] { whenFree(program, skit); });
     return;
   }
-  // Seeds the shared generator so that its next draw below 33 is the aside.
-  for (std::uint64_t seed = 1;; ++seed) {
-    Random probe;
-    probe.seed(seed);
-    if (probe.below(33) == aside) {
-      f.rnd().seed(seed);
-      break;
-    }
-  }
   try {
-    f.SkitInterject();
+    skit();
   } catch (...) {
   }
   program.view.sync();
 }
 
+// Seeds the shared generator so that its next draw below 33 is `aside`.
+void drawAsideNext(Form1& f, int aside) {
+  for (std::uint64_t seed = 1;; ++seed) {
+    Random probe;
+    probe.seed(seed);
+    if (probe.below(33) == aside) {
+      f.rnd().seed(seed);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  prepareWindowSystem();
   QApplication app(argc, argv);
   installFontSubstitutions();
   if (argc < 3) {
@@ -71,10 +76,14 @@ int main(int argc, char** argv) {
   QtProgram program;
   Form1& f = program.form;
   const std::map<QString, std::function<void()>> actions = {
-      {"go", [&] { f.click(f.Command2); }},  {"kickoff", [&] { f.click(f.Command5); }},
-      {"exit", [&] { f.click(f.cmdExit); }}, {"close", [&] { program.view.window()->close(); }},
-      {"card", [&] { f.SkitCard(); }},       {"football", [&] { f.SkitFootball(); }},
-      {"injury", [&] { f.SkitInjury(); }},   {"interject", [&] { f.SkitInterject(); }},
+      {"go", [&] { f.click(f.Command2); }},
+      {"kickoff", [&] { f.click(f.Command5); }},
+      {"exit", [&] { f.click(f.cmdExit); }},
+      {"close", [&] { program.view.window()->close(); }},
+      {"card", [&] { whenFree(program, [&] { f.SkitCard(); }); }},
+      {"football", [&] { whenFree(program, [&] { f.SkitFootball(); }); }},
+      {"injury", [&] { whenFree(program, [&] { f.SkitInjury(); }); }},
+      {"interject", [&] { whenFree(program, [&] { f.SkitInterject(); }); }},
   };
 
   for (int i = 2; i < argc; ++i) {
@@ -95,7 +104,12 @@ int main(int argc, char** argv) {
       bool number = false;
       const int aside = action.mid(6).toInt(&number);
       if (number && aside >= 0 && aside < 33)
-        run = [&program, aside] { interjectAside(program, aside); };
+        run = [&program, aside] {
+          whenFree(program, [&program, aside] {
+            drawAsideNext(program.form, aside);
+            program.form.SkitInterject();
+          });
+        };
     } else if (action.startsWith("minute:")) {
       bool number = false;
       const int minute = action.mid(7).toInt(&number);
