@@ -1,0 +1,61 @@
+#include "qt/scale.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "app/design.h"
+#include "platform/options.h"
+#include "qt/painting.h"
+
+QSize designClientSize() { return {toPixels(FormWidth), toPixels(FormHeight)}; }
+
+QSize designFrameSize() { return {toPixels(NominalFrameWidth), toPixels(NominalFrameHeight)}; }
+
+double largestFit(QSize screen, QSize content, QSize frame) {
+  if (content.isEmpty()) return 0;
+  const double across = static_cast<double>(screen.width() - frame.width()) / content.width();
+  const double down = static_cast<double>(screen.height() - frame.height()) / content.height();
+  return std::max(0.0, std::min(across, down));
+}
+
+double windowScale(QSize available, double requested) {
+  // The small allowance keeps a scale that fits exactly from losing a hundredth.
+  const double fit =
+      std::floor(largestFit(available, designClientSize(), designFrameSize()) * 100 + 1e-6) / 100;
+  return std::max(1.0, std::min(requested, fit));
+}
+
+double fullScreenScale(QSize screen) { return largestFit(screen, designClientSize()); }
+
+void useScale(double scale) { qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 12)); }
+
+void chooseScale(const Options& options, char* program) {
+  if (!options.scale && !options.fullScreen) return;
+  // The screen as it is without a scale of ours: the option replaces any
+  // scale factor set in the environment.
+  qunsetenv("QT_SCALE_FACTOR");
+  QSize whole, available;
+  {
+    int count = 1;
+    char* arguments[] = {program, nullptr};
+    QGuiApplication probe(count, arguments);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    whole = screen->geometry().size();
+    available = screen->availableGeometry().size();
+  }
+  if (options.fullScreen) {
+    useScale(fullScreenScale(whole));
+    return;
+  }
+  const double scale = windowScale(available, *options.scale);
+  if (scale < *options.scale)
+    std::fprintf(stderr,
+                 "blunderfest: a scale of %g does not fit the screen (%d x %d pixels free); "
+                 "using %g.\n",
+                 *options.scale, available.width(), available.height(), scale);
+  useScale(scale);
+}
