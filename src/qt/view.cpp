@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <type_traits>
 #include <unordered_map>
@@ -231,6 +232,12 @@ struct View::Impl {
   std::vector<std::unique_ptr<Item>> items;  // the window's own panel first
   std::vector<PanelWidget*> panels;
   bool tabOrderDirty = true;
+  // At a fractional device pixel ratio (a scale such as 2.13) a box's edges
+  // fall inside device pixels, and a drawing may touch one more device pixel
+  // than a later repaint of its box covers: a windowless element's repaints
+  // then take in one more pixel all round, so that nothing it drew stays
+  // behind when it moves.
+  bool seam = false;
   // Declared last so it goes first: no widget outlives the items it paints.
   std::unique_ptr<WindowWidget> window;
 };
@@ -287,6 +294,8 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
 }
 
 void View::Impl::sync() {
+  const qreal ratio = window->devicePixelRatioF();
+  seam = ratio != std::floor(ratio);
   for (auto& item : items) syncItem(*item);
   const auto byZorder = [](const Item* a, const Item* b) {
     return a->element.zorder < b->element.zorder;
@@ -406,6 +415,7 @@ void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, 
     default:
       break;
   }
+  if (seam) item.bounds.adjust(-1, -1, 1, 1);
   if (!first && before.visible) item.host->update(oldBounds);
   if (e.visible) item.host->update(item.bounds);
 }
