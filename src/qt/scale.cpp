@@ -14,17 +14,16 @@ QSize designClientSize() { return {toPixels(FormWidth), toPixels(FormHeight)}; }
 
 QSize designFrameSize() { return {toPixels(NominalFrameWidth), toPixels(NominalFrameHeight)}; }
 
-double largestFit(QSize screen, QSize content, QSize frame) {
+double largestFit(QSize screen, QSize content) {
   if (content.isEmpty()) return 0;
-  const double across = static_cast<double>(screen.width() - frame.width()) / content.width();
-  const double down = static_cast<double>(screen.height() - frame.height()) / content.height();
-  return std::max(0.0, std::min(across, down));
+  return std::max(0.0, std::min(static_cast<double>(screen.width()) / content.width(),
+                                static_cast<double>(screen.height()) / content.height()));
 }
 
 double windowScale(QSize available, double requested) {
   // The small allowance keeps a scale that fits exactly from losing a hundredth.
   const double fit =
-      std::floor(largestFit(available, designClientSize(), designFrameSize()) * 100 + 1e-6) / 100;
+      std::floor(largestFit(available, designClientSize() + designFrameSize()) * 100 + 1e-6) / 100;
   return std::max(1.0, std::min(requested, fit));
 }
 

@@ -13,14 +13,15 @@ struct Options;
 QSize designClientSize();
 QSize designFrameSize();
 
-// The largest scale at which `content` fits on `screen` (both in pixels)
-// inside a `frame` that the window system draws unscaled.
-double largestFit(QSize screen, QSize content, QSize frame = QSize(0, 0));
+// The largest scale at which `content` fits on `screen`, both in pixels.
+double largestFit(QSize screen, QSize content);
 
 // The scale a window asked for at `requested` is drawn at, on a screen with
 // `available` pixels free for windows: the request, reduced where the window
-// and its frame would not fit to the largest scale that does (to a
-// hundredth, so that it reads exactly), but never below 1, the design's size.
+// would not fit to the largest scale that does (to a hundredth, so that it
+// reads exactly), but never below 1, the design's size. Start-up centres the
+// window by its outer size as designed, frame included, and so at the scale
+// that outer size must fit.
 double windowScale(QSize available, double requested);
 
 // The scale of the full-screen broadcast on a screen of `screen` pixels: as

@@ -19,10 +19,10 @@ TEST(Scale, AWindowScaleIsReducedToTheLargestThatFitsButNeverBelowTheDesign) {
     double requested, used;
   } cases[] = {
       {{1920, 1080}, 2, 2},      // fits
-      {{1920, 1080}, 4, 2.07},   // (1080 - 29) / 506, to a hundredth below
-      {{1366, 768}, 1.5, 1.46},  // the height decides
-      {{1280, 1024}, 3, 1.84},   // the width decides: (1280 - 6) / 691
-      {{1388, 1041}, 2.5, 2},    // exactly twice the window and its frame
+      {{1920, 1080}, 4, 2.01},   // 1080 / (506 + 29), to a hundredth below
+      {{1366, 768}, 1.5, 1.43},  // the height decides
+      {{1280, 1024}, 3, 1.83},   // the width decides: 1280 / (691 + 6)
+      {{1394, 1070}, 2.5, 2},    // exactly twice the window and its frame
       {{3840, 2160}, 4, 4},      // room to spare
       {{640, 480}, 2, 1},        // not even the design fits: the design's size
       {{640, 480}, 1, 1},
