@@ -234,8 +234,9 @@ struct View::Impl {
   bool tabOrderDirty = true;
   // At a fractional device pixel ratio (a scale such as 2.13) a box's edges
   // fall inside device pixels, and a drawing may touch one more device pixel
-  // than a later repaint of its box covers: a windowless element's repaints
-  // then take in one more pixel all round, so that nothing it drew stays
+  // than a later repaint of its box covers, on the backing store or on the
+  // screen: the repaints of a windowless element, and of the place a widget
+  // leaves, then take in one more pixel all round, so that nothing stays
   // behind when it moves.
   bool seam = false;
   // Declared last so it goes first: no widget outlives the items it paints.
@@ -338,7 +339,11 @@ void View::Impl::syncWidget(Item& item, bool moved, bool restyled, bool first) {
   const Element& e = item.element;
   if (moved && item.host) {
     const QRect box = boxOf(e);
-    if (w->geometry() != box) w->setGeometry(box);
+    if (w->geometry() != box) {
+      const QRect old = w->geometry();
+      w->setGeometry(box);
+      if (seam && !first) item.host->update(old.adjusted(-1, -1, 1, 1));
+    }
     if (first || w->isHidden() == e.visible) w->setVisible(e.visible);
   }
   if (!restyled) return;

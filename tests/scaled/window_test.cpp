@@ -109,8 +109,9 @@ TEST_F(ScaledWindow, WhatMovesLeavesNoTrailBehind) {
   // where things changed, must show what painting it all afresh shows.
   for (int step = 0; step < 40; ++step) {
     for (std::size_t i = 0; i < 22; ++i) {
-      form.player[i].left += static_cast<float>((step + i) % 7) * 7 - 19;
-      form.player[i].top += static_cast<float>((step * 3 + i) % 5) * 5 - 11;
+      // Across, down or both, by a few twips or pixels.
+      form.player[i].left += static_cast<float>((step + i) % 7) * 11 - 33;
+      form.player[i].top += static_cast<float>((step * 3 + i) % 5) * 9 - 18;
     }
     form.picBall.left += 23;
     form.picBall.top -= 9;
