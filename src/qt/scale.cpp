@@ -41,10 +41,14 @@ void chooseScale(const Options& options, char* program) {
     int count = 1;
     char* arguments[] = {program, nullptr};
     QGuiApplication probe(count, arguments);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    whole = screen->geometry().size();
-    available = screen->availableGeometry().size();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      whole = screen->geometry().size();
+      available = screen->availableGeometry().size();
+    }
+  }
+  if (whole.isEmpty()) {  // no screen to measure: a requested scale stands as asked
+    if (options.scale) useScale(*options.scale);
+    return;
   }
   if (options.fullScreen) {
     useScale(fullScreenScale(whole));
