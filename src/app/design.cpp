@@ -188,8 +188,8 @@ constexpr Picture JudgesFlags[7] = {Picture::FlagSweden,     Picture::FlagNether
 
 void Form1::loadDesign() {
   Form.name = "Form1";
-  Form.width = 10365;
-  Form.height = 7590;
+  Form.width = FormWidth;
+  Form.height = FormHeight;
 
   // The rows, back to front: a later row lies in front of an earlier one in
   // the same container, and a container's row comes before its contents.

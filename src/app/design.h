@@ -52,6 +52,10 @@ struct Row {
   Look look = {};
 };
 
+// The window's client area in twips: fixed, the window cannot be resized.
+inline constexpr float FormWidth = 10365;
+inline constexpr float FormHeight = 7590;
+
 // Design colours used throughout.
 inline constexpr Color White = rgb(0xffffff);
 inline constexpr Color Black = rgb(0x000000);

@@ -11,6 +11,12 @@ struct Options {
   // Seeds the shared generator at start-up instead of the clock: the same seed
   // and the same user actions give the same countries, names and match.
   std::optional<std::uint64_t> seed;
+  // The window drawn this many times larger, from 1 to 4. Only the window's
+  // toolkit reads it: the program itself keeps working in the design's twips.
+  std::optional<double> scale = std::nullopt;
+  // The broadcast shown full-screen, as large as the screen allows, on black.
+  // Only the window's toolkit reads it.
+  bool fullScreen = false;
 };
 
 // Hands the options to the core through its platform, before start-up.

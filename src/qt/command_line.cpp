@@ -10,6 +10,8 @@ namespace {
 
 const QString Name = QStringLiteral("blunderfest");
 const QString LargestSeed = QString::number(std::numeric_limits<std::uint64_t>::max());
+constexpr int SmallestScale = 1;
+constexpr int LargestScale = 4;
 
 CommandLine refuse(const QString& why) {
   return {CommandLine::Action::Refuse, {}, Name + QStringLiteral(": ") + why};
@@ -40,7 +42,19 @@ CommandLine readCommandLine(const QStringList& arguments) {
                      "to %1.")
           .arg(LargestSeed),
       QStringLiteral("N"));
-  parser.addOptions({help, version, seed});
+  const QCommandLineOption scale(
+      QStringLiteral("scale"),
+      QStringLiteral("Draws the whole window F times larger, F from %1 to %2; fractions such as "
+                     "1.5 are allowed. A scale too large for the screen is reduced to the "
+                     "largest that fits.")
+          .arg(SmallestScale)
+          .arg(LargestScale),
+      QStringLiteral("F"));
+  const QCommandLineOption fullScreen(
+      QStringLiteral("fullscreen"),
+      QStringLiteral("Shows the broadcast on the whole screen like a television picture: as large "
+                     "as the screen allows, centred on black."));
+  parser.addOptions({help, version, seed, scale, fullScreen});
 
   if (!parser.parse(arguments)) return refuse(parser.errorText() + QStringLiteral(" See --help."));
   if (parser.isSet(help)) return {CommandLine::Action::ShowHelp, {}, parser.helpText()};
@@ -65,5 +79,24 @@ CommandLine readCommandLine(const QStringList& arguments) {
                         .arg(LargestSeed, text));
     line.options.seed = value;
   }
+  if (parser.isSet(scale)) {
+    // A plain decimal number: no sign, exponent, blank or word such as "inf".
+    const QString text = parser.value(scale);
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{1,6})?$"));
+    bool ok = decimal.match(text).hasMatch();
+    const double value = ok ? text.toDouble(&ok) : 0;
+    if (!ok || value < SmallestScale || value > LargestScale)
+      return refuse(
+          QStringLiteral("The scale must be a number from %1 to %2, such as 1.5, not '%3'.")
+              .arg(SmallestScale)
+              .arg(LargestScale)
+              .arg(text));
+    line.options.scale = value;
+  }
+  if (line.options.scale && parser.isSet(fullScreen))
+    return refuse(
+        QStringLiteral("--scale and --fullscreen do not go together: full screen chooses its own "
+                       "scale."));
+  line.options.fullScreen = parser.isSet(fullScreen);
   return line;
 }

@@ -5,6 +5,7 @@
 
 #include "qt/command_line.h"
 #include "qt/program.h"
+#include "qt/scale.h"
 #include "qt/view.h"
 
 namespace {
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 1;
   }
+  chooseScale(line.options, argv[0]);
   prepareWindowSystem();
   QApplication app(argc, argv);
   installFontSubstitutions();

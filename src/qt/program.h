@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "app/form1.h"
 #include "platform/options.h"
 #include "qt/qt_platform.h"
+#include "qt/tv_screen.h"
 #include "qt/view.h"
 
 // The program on the real window: the platform, the form and its view,
@@ -13,10 +15,12 @@ struct QtProgram {
   QtPlatform platform;
   Form1 form{platform};
   View view{form};
+  std::unique_ptr<TvScreen> tv;  // full screen only: the window's place on the screen
 
   explicit QtProgram(const Options& options = {}) {
     platform.attach(form, view);
     applyOptions(options, platform);
+    if (options.fullScreen) tv = std::make_unique<TvScreen>(*view.window());
   }
 
   // Start-up, then the window shows and the clock starts stepping.
@@ -24,7 +28,10 @@ struct QtProgram {
     form.load();
     view.sync();
     if (form.ended()) return;
-    view.window()->show();
+    if (tv)
+      tv->showFullScreen();
+    else
+      view.window()->show();
     platform.start();
   }
 };

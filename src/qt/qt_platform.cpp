@@ -83,7 +83,7 @@ void QtPlatform::endProgram() {
     killTimer(heartbeatTimer_);
     heartbeatTimer_ = 0;
   }
-  if (view_) view_->window()->hide();
+  if (view_) view_->window()->window()->hide();  // the full-screen picture around it too
   QCoreApplication::exit(0);
 }
 
@@ -114,6 +114,8 @@ int QtPlatform::windowOuterHeight() {
   return static_cast<int>(form_ ? form_->Form.height : 0) + NominalFrameHeight;
 }
 
+// Full screen, the window lies centred on the television picture instead.
 void QtPlatform::moveWindow(int left, int top) {
-  if (view_) view_->window()->move(left / TwipsPerPixel, top / TwipsPerPixel);
+  QWidget* w = view_ ? view_->window() : nullptr;
+  if (w && w->isWindow()) w->move(left / TwipsPerPixel, top / TwipsPerPixel);
 }

@@ -12,6 +12,7 @@
 #include <QToolTip>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <type_traits>
 #include <unordered_map>
@@ -374,6 +375,13 @@ struct View::Impl {
   std::vector<std::unique_ptr<Item>> items;  // the window's own panel first
   std::vector<PanelWidget*> panels;
   bool tabOrderDirty = true;
+  // At a fractional device pixel ratio (a scale such as 2.13) a box's edges
+  // fall inside device pixels, and a drawing may touch one more device pixel
+  // than a later repaint of its box covers, on the backing store or on the
+  // screen: the repaints of a windowless element, and of the place a widget
+  // leaves, then take in one more pixel all round, so that nothing stays
+  // behind when it moves.
+  bool seam = false;
   // Declared last so it goes first: no widget outlives the items it paints.
   std::unique_ptr<WindowWidget> window;
 };
@@ -447,6 +455,8 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
 }
 
 void View::Impl::sync() {
+  const qreal ratio = window->devicePixelRatioF();
+  seam = ratio != std::floor(ratio);
   for (auto& item : items) syncItem(*item);
   for (auto& item : items) {
     if (!item->orderDirty) continue;
@@ -501,7 +511,11 @@ void View::Impl::syncWidget(Item& item, bool moved, bool restyled, bool first) {
   const Element& e = item.element;
   if (moved && item.host) {
     const QRect box = boxOf(e);
-    if (w->geometry() != box) w->setGeometry(box);
+    if (w->geometry() != box) {
+      const QRect old = w->geometry();
+      w->setGeometry(box);
+      if (seam && !first) item.host->update(old.adjusted(-1, -1, 1, 1));
+    }
     if (first || w->isHidden() == e.visible) w->setVisible(e.visible);
   }
   if (!restyled) return;
@@ -584,6 +598,7 @@ void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, 
     default:
       break;
   }
+  if (seam) item.bounds.adjust(-1, -1, 1, 1);
   if (item.owner) {
     // Drawn into a painted panel: that panel (and any it lies in) is drawn anew.
     for (Item* outer = item.owner; outer; outer = outer->owner) {

@@ -19,7 +19,8 @@ run() {
 }
 
 run 0 --help
-grep -q -- "--seed <N>" "$out" && [ ! -s "$err" ] || fail "--help: $(cat "$out" "$err")"
+grep -q -- "--seed <N>" "$out" && grep -q -- "--scale <F>" "$out" && grep -q -- "--fullscreen" "$out" &&
+  [ ! -s "$err" ] || fail "--help: $(cat "$out" "$err")"
 run 0 --version
 [ "$(cat "$out")" = "blunderfest $version" ] && [ ! -s "$err" ] || fail "--version: $(cat "$out" "$err")"
 
@@ -31,10 +32,11 @@ while IFS='|' read -r arguments says; do
 done <<'CASES'
 --bogus|Unknown option 'bogus'
 --seed abc|not 'abc'
+--scale 9|The scale must be a number from 1 to 4
 extra|Unexpected argument 'extra'
 CASES
 
-# A good seed gets as far as looking for a display.
-run 1 --seed 1998
-grep -q "^blunderfest: no display" "$err" || fail "--seed 1998 without a display: $(cat "$err")"
-echo "the command line: help, version, refusals and a good seed as expected"
+# Good options get as far as looking for a display.
+run 1 --seed 1998 --scale 2
+grep -q "^blunderfest: no display" "$err" || fail "--seed 1998 --scale 2 without a display: $(cat "$err")"
+echo "the command line: help, version, refusals and good options as expected"

@@ -49,6 +49,30 @@ TEST(CommandLine, ReadsHelpVersionAndSeeds) {
   }
 }
 
+TEST(CommandLine, ReadsAScaleFromOneToFourOrFullScreen) {
+  EXPECT_FALSE(read({}).options.scale.has_value());
+  EXPECT_FALSE(read({}).options.fullScreen);
+  const struct {
+    QStringList arguments;
+    double scale;
+  } scales[] = {
+      {{"--scale", "1"}, 1}, {{"--scale=1.5"}, 1.5},   {{"--scale", "2.25"}, 2.25},
+      {{"--scale", "4"}, 4}, {{"--scale", "04.0"}, 4},
+  };
+  for (const auto& s : scales) {
+    const CommandLine line = read(s.arguments);
+    SCOPED_TRACE(s.arguments.join(' ').toStdString());
+    EXPECT_EQ(line.action, Action::Run);
+    EXPECT_EQ(line.options.scale, s.scale);
+    EXPECT_FALSE(line.options.fullScreen);
+  }
+  const CommandLine full = read({"--fullscreen", "--seed", "3"});
+  EXPECT_EQ(full.action, Action::Run);
+  EXPECT_TRUE(full.options.fullScreen);
+  EXPECT_FALSE(full.options.scale.has_value());
+  EXPECT_EQ(full.options.seed, 3u);
+}
+
 TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
   const struct {
     QStringList arguments;
@@ -66,6 +90,16 @@ TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
       {{"--seed", "1.5"}, "not '1.5'"},
       {{"--seed", "0x10"}, "not '0x10'"},
       {{"--seed", "18446744073709551616"}, "not '18446744073709551616'"},
+      {{"--scale"}, "Missing value after '--scale'"},
+      {{"--scale", "0.99"}, "from 1 to 4, such as 1.5, not '0.99'"},
+      {{"--scale", "4.01"}, "not '4.01'"},
+      {{"--scale", "-2"}, "not '-2'"},
+      {{"--scale", "2,5"}, "not '2,5'"},
+      {{"--scale", "1e0"}, "not '1e0'"},
+      {{"--scale", "inf"}, "not 'inf'"},
+      {{"--scale", "2."}, "not '2.'"},
+      {{"--scale", "2", "--fullscreen"}, "--scale and --fullscreen do not go together"},
+      {{"--fullscreen=yes"}, "Unexpected value after '--fullscreen'"},
   };
   for (const auto& r : refusals) {
     const CommandLine line = read(r.arguments);

@@ -1,0 +1,64 @@
+#include "qt/scale.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "app/design.h"
+#include "platform/options.h"
+#include "qt/painting.h"
+
+QSize designClientSize() { return {toPixels(FormWidth), toPixels(FormHeight)}; }
+
+QSize designFrameSize() { return {toPixels(NominalFrameWidth), toPixels(NominalFrameHeight)}; }
+
+double largestFit(QSize screen, QSize content) {
+  if (content.isEmpty()) return 0;
+  return std::max(0.0, std::min(static_cast<double>(screen.width()) / content.width(),
+                                static_cast<double>(screen.height()) / content.height()));
+}
+
+double windowScale(QSize available, double requested) {
+  // The small allowance keeps a scale that fits exactly from losing a hundredth.
+  const double fit =
+      std::floor(largestFit(available, designClientSize() + designFrameSize()) * 100 + 1e-6) / 100;
+  return std::max(1.0, std::min(requested, fit));
+}
+
+double fullScreenScale(QSize screen) { return largestFit(screen, designClientSize()); }
+
+void useScale(double scale) { qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 12)); }
+
+void chooseScale(const Options& options, char* program) {
+  if (!options.scale && !options.fullScreen) return;
+  // The screen as it is without a scale of ours: the option replaces any
+  // scale factor set in the environment.
+  qunsetenv("QT_SCALE_FACTOR");
+  QSize whole, available;
+  {
+    int count = 1;
+    char* arguments[] = {program, nullptr};
+    QGuiApplication probe(count, arguments);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      whole = screen->geometry().size();
+      available = screen->availableGeometry().size();
+    }
+  }
+  if (whole.isEmpty()) {  // no screen to measure: a requested scale stands as asked
+    if (options.scale) useScale(*options.scale);
+    return;
+  }
+  if (options.fullScreen) {
+    useScale(fullScreenScale(whole));
+    return;
+  }
+  const double scale = windowScale(available, *options.scale);
+  if (scale < *options.scale)
+    std::fprintf(stderr,
+                 "blunderfest: a scale of %g does not fit the screen (%d x %d pixels free); "
+                 "using %g.\n",
+                 *options.scale, available.width(), available.height(), scale);
+  useScale(scale);
+}
