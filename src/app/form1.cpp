@@ -153,12 +153,17 @@ void Form1::cmdExit_Click() {
 void Form1::Announce(const std::string& text) {
   if (HoldAnnouncer) return;
   Announcer.caption = text;
-  platform_.commentary(text, false);
+  lineShown(text, false);
 }
 
 void Form1::Announce2(const std::string& text) {
   Announcer.caption = text;
-  platform_.commentary(text, true);
+  lineShown(text, true);
+}
+
+void Form1::lineShown(const std::string& line, bool interrupts) {
+  platform_.commentary(line, interrupts);
+  voice_.hear(line, interrupts);
 }
 
 namespace {

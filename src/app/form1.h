@@ -10,6 +10,7 @@
 #include "app/sparse.h"
 #include "platform/platform.h"
 #include "platform/timer_service.h"
+#include "text/voice.h"
 
 // The 16-bit booleans of the match state: true is -1, false is 0.
 using Flag = std::int16_t;
@@ -269,9 +270,12 @@ class Form1 {
   void guarded(const std::function<void()>& body);
   // After each pass of a wait: unwind if the program has ended.
   void passDone();
+  // A new line on the commentary display goes out to the platform and the voice.
+  void lineShown(const std::string& line, bool interrupts);
 
   Platform& platform_;
   TimerService timers_;
+  Voice voice_{platform_};
   bool ended_ = false;
   int nextZ_ = 0;
   std::vector<Element*> elements_;

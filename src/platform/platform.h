@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/random.h"
+#include "platform/speaker.h"
 
 // What the core needs from the toolkit underneath it. The Qt platform runs
 // the real window; the virtual platform runs the core in virtual time for
@@ -47,6 +48,10 @@ class Platform {
     (void)line;
     (void)interrupts;
   }
+
+  // The voice that reads the commentary aloud, or none: the program is silent
+  // unless asked to speak.
+  virtual Speaker* speaker() { return nullptr; }
 };
 
 // One clock step in milliseconds: 1000 / 64.

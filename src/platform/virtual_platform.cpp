@@ -34,3 +34,14 @@ int VirtualPlatform::windowOuterHeight() {
 void VirtualPlatform::run(std::uint64_t passes) {
   for (std::uint64_t i = 0; i < passes && !(form_ && form_->ended()); ++i) processEventsOnce();
 }
+
+void VirtualPlatform::VirtualSpeaker::say(const std::string& line) {
+  spoken.push_back({now, line});
+  const std::uint64_t ms = line.size() * static_cast<std::uint64_t>(msPerCharacter);
+  until = now + std::max<std::uint64_t>(1, (ms * StepsPerSecond + 999) / 1000);
+}
+
+void VirtualPlatform::VirtualSpeaker::stop() {
+  if (speaking()) spoken.back().cut = true;
+  until = now;
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,13 @@ class VirtualPlatform : public Platform {
     std::uint64_t step;
     std::string line;
     bool interrupts;
+  };
+  // A line the voice read aloud, the step it began in, and whether a later
+  // line cut it short.
+  struct Spoken {
+    std::uint64_t step;
+    std::string line;
+    bool cut = false;
   };
 
   // The tick counter starts at `startMs` (to try its wrap-around).
@@ -49,6 +57,7 @@ class VirtualPlatform : public Platform {
   void commentary(const std::string& line, bool interrupts) override {
     transcript_.push_back({step_, line, interrupts});
   }
+  Speaker* speaker() override { return voice_ ? &*voice_ : nullptr; }
 
   // ---- For the tests ----
   ScriptedRandom& script() { return random_; }
@@ -81,10 +90,30 @@ class VirtualPlatform : public Platform {
   // Every commentary line so far, in order.
   const std::vector<Said>& transcript() const { return transcript_; }
   void clearTranscript() { transcript_.clear(); }
+  // Gives the program a voice that takes `msPerCharacter` ms to read each
+  // character of a line, counted in whole clock steps; without one it is silent.
+  void giveVoice(int msPerCharacter) { voice_.emplace(step_, msPerCharacter); }
+  // Every line read aloud so far, in order.
+  const std::vector<Spoken>& spoken() const { return voice_.value().spoken; }
   int windowLeft() const { return windowLeft_; }
   int windowTop() const { return windowTop_; }
 
  private:
+  // A voice in virtual time: a line is being read from the step it begins in
+  // until its reading time is up or it is stopped.
+  struct VirtualSpeaker final : Speaker {
+    VirtualSpeaker(const std::uint64_t& step, int msPerCharacter)
+        : now(step), msPerCharacter(msPerCharacter) {}
+    void say(const std::string& line) override;
+    void stop() override;
+    bool speaking() override { return now < until; }
+
+    const std::uint64_t& now;
+    const int msPerCharacter;
+    std::uint64_t until = 0;  // the first step of silence
+    std::vector<Spoken> spoken;
+  };
+
   Form1* form_ = nullptr;
   std::uint32_t startMs_;
   std::uint64_t step_ = 0;
@@ -96,6 +125,7 @@ class VirtualPlatform : public Platform {
   std::vector<Message> messages_;
   std::vector<Said> transcript_;
   ScriptedRandom random_;
+  std::optional<VirtualSpeaker> voice_;
   int screenWidth_ = 1024 * 15, screenHeight_ = 768 * 15;
   int windowLeft_ = 0, windowTop_ = 0;
 };
