@@ -17,6 +17,9 @@ struct Options {
   // The broadcast shown full-screen, as large as the screen allows, on black.
   // Only the window's toolkit reads it.
   bool fullScreen = false;
+  // The announcer's lines read aloud by the platform's speech engine. Only
+  // the window's toolkit reads it: the program decides what is read either way.
+  bool voice = false;
 };
 
 // Hands the options to the core through its platform, before start-up.

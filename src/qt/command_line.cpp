@@ -54,7 +54,12 @@ CommandLine readCommandLine(const QStringList& arguments) {
       QStringLiteral("fullscreen"),
       QStringLiteral("Shows the broadcast on the whole screen like a television picture: as large "
                      "as the screen allows, centred on black."));
-  parser.addOptions({help, version, seed, scale, fullScreen});
+  const QCommandLineOption voice(
+      QStringLiteral("voice"),
+      QStringLiteral("Reads the announcer's lines aloud with the offline speech engine: a skit's "
+                     "line cuts in, play-by-play is read when the voice is free. Without a "
+                     "speech engine or an audio device it says so in one line and stays silent."));
+  parser.addOptions({help, version, seed, scale, fullScreen, voice});
 
   if (!parser.parse(arguments)) return refuse(parser.errorText() + QStringLiteral(" See --help."));
   if (parser.isSet(help)) return {CommandLine::Action::ShowHelp, {}, parser.helpText()};
@@ -98,5 +103,6 @@ CommandLine readCommandLine(const QStringList& arguments) {
         QStringLiteral("--scale and --fullscreen do not go together: full screen chooses its own "
                        "scale."));
   line.options.fullScreen = parser.isSet(fullScreen);
+  line.options.voice = parser.isSet(voice);
   return line;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdio>
 #include <memory>
 
 #include "app/form1.h"
 #include "platform/options.h"
 #include "qt/qt_platform.h"
+#include "qt/speech.h"
 #include "qt/tv_screen.h"
 #include "qt/view.h"
 
@@ -21,6 +23,11 @@ struct QtProgram {
     platform.attach(form, view);
     applyOptions(options, platform);
     if (options.fullScreen) tv = std::make_unique<TvScreen>(*view.window());
+    if (options.voice) {
+      QString silence;
+      platform.setSpeaker(startVoice(silence));
+      if (!silence.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(silence));
+    }
   }
 
   // Start-up, then the window shows and the clock starts stepping.

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/form1.h"
+#include "qt/accessibility.h"
 #include "qt/view.h"
 
 namespace {
@@ -90,6 +91,11 @@ void QtPlatform::endProgram() {
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
   QMessageBox::information(view_ ? view_->window() : nullptr, QString::fromStdString(title),
                            QString::fromStdString(text));
+}
+
+void QtPlatform::commentary(const std::string&, bool) {
+  QWidget* screen = view_ && form_ ? view_->widgetOf(form_->Picture1) : nullptr;
+  if (screen) commentaryChanged(*screen);
 }
 
 int QtPlatform::screenWidth() {

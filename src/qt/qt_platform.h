@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/platform.h"
@@ -42,6 +43,10 @@ class QtPlatform : public QObject, public Platform {
   int windowOuterHeight() override;
   void moveWindow(int left, int top) override;
   Random& random() override { return random_; }
+  // Tells assistive technology of the new line; the voice, if any, reads it.
+  void commentary(const std::string& line, bool interrupts) override;
+  Speaker* speaker() override { return speaker_.get(); }
+  void setSpeaker(std::unique_ptr<Speaker> speaker) { speaker_ = std::move(speaker); }
 
   std::uint64_t currentStep() const;
 
@@ -55,6 +60,7 @@ class QtPlatform : public QObject, public Platform {
   View* view_ = nullptr;
   QElapsedTimer clock_;
   Random random_;
+  std::unique_ptr<Speaker> speaker_;
   int heartbeatTimer_ = 0;
   std::uint64_t lastBeat_ = 0;
   std::vector<QEventLoop*> passes_;  // the passes of the waits now running, innermost last

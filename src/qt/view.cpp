@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "qt/accessibility.h"
 #include "qt/painting.h"
 #include "qt/pictures.h"
 
@@ -370,11 +371,13 @@ struct View::Impl {
   void syncWidget(Item& item, bool moved, bool restyled, bool first);
   void syncWindowless(Item& item, const Place& before, bool restyled, bool first);
   void applyTabOrder();
+  void applyAccessibleNames();
 
   Form1& form;
   std::vector<std::unique_ptr<Item>> items;  // the window's own panel first
   std::vector<PanelWidget*> panels;
   bool tabOrderDirty = true;
+  bool namesDirty = true;  // a syllable list changed: the names that tell its country
   // At a fractional device pixel ratio (a scale such as 2.13) a box's edges
   // fall inside device pixels, and a drawing may touch one more device pixel
   // than a later repaint of its box covers, on the backing store or on the
@@ -451,6 +454,7 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
       (panel ? item->host->painted : item->host->windowless).push_back(item.get());
     items.push_back(std::move(item));
   }
+  exposeMatchScreen(*widgetOf.at(&form.Picture1), form);
   sync();
 }
 
@@ -480,6 +484,7 @@ void View::Impl::sync() {
     }
   }
   if (tabOrderDirty) applyTabOrder();
+  if (namesDirty) applyAccessibleNames();
 }
 
 void View::Impl::syncItem(Item& item) {
@@ -555,6 +560,7 @@ void View::Impl::syncWidget(Item& item, bool moved, bool restyled, bool first) {
       if (combo->currentIndex() != index) combo->setCurrentIndex(index);
       combo->setFont(fontOf(list.font));
       tabOrderDirty = true;
+      namesDirty = true;
       break;
     }
     default:
@@ -635,11 +641,30 @@ void View::Impl::applyTabOrder() {
     QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
+void View::Impl::applyAccessibleNames() {
+  namesDirty = false;
+  for (const auto& item : items) {
+    if (!item->widget) continue;
+    const QString name = accessibleNameOf(form, item->element);
+    if (name.isEmpty() || item->widget->accessibleName() == name) continue;
+    item->widget->setAccessibleName(name);
+    // On Linux a list's name is its chosen entry: what it concerns goes in
+    // its description.
+    if (item->element.kind == Kind::List) item->widget->setAccessibleDescription(name);
+  }
+}
+
 View::View(Form1& form) : impl_(std::make_unique<Impl>(form)) {}
 
 View::~View() = default;
 
 QWidget* View::window() { return impl_->window.get(); }
+
+QWidget* View::widgetOf(const Element& element) {
+  for (const auto& item : impl_->items)
+    if (&item->element == &element) return item->widget;
+  return nullptr;
+}
 
 void View::sync() { impl_->sync(); }
 

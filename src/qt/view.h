@@ -4,6 +4,7 @@
 
 class Form1;
 class QWidget;
+struct Element;
 
 // The window on screen: one widget per panel, button and list of the form,
 // the windowless elements painted by their container panel. The element
@@ -16,6 +17,8 @@ class View {
   View& operator=(const View&) = delete;
 
   QWidget* window();  // the top-level window
+  // The widget of a panel, button or list; none for a windowless element.
+  QWidget* widgetOf(const Element& element);
   // Brings every widget up to date with the element structs (changed ones
   // only) and schedules repaints of what changed; cheap when nothing changed.
   void sync();

@@ -49,7 +49,7 @@ TEST(CommandLine, ReadsHelpVersionAndSeeds) {
   }
 }
 
-TEST(CommandLine, ReadsAScaleFromOneToFourOrFullScreen) {
+TEST(CommandLine, ReadsAScaleFromOneToFourOrFullScreenAndTheVoice) {
   EXPECT_FALSE(read({}).options.scale.has_value());
   EXPECT_FALSE(read({}).options.fullScreen);
   const struct {
@@ -71,6 +71,8 @@ TEST(CommandLine, ReadsAScaleFromOneToFourOrFullScreen) {
   EXPECT_TRUE(full.options.fullScreen);
   EXPECT_FALSE(full.options.scale.has_value());
   EXPECT_EQ(full.options.seed, 3u);
+  EXPECT_FALSE(full.options.voice);
+  EXPECT_TRUE(read({"--voice", "--fullscreen"}).options.voice);
 }
 
 TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
@@ -100,6 +102,7 @@ TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
       {{"--scale", "2."}, "not '2.'"},
       {{"--scale", "2", "--fullscreen"}, "--scale and --fullscreen do not go together"},
       {{"--fullscreen=yes"}, "Unexpected value after '--fullscreen'"},
+      {{"--voice=on"}, "Unexpected value after '--voice'"},
   };
   for (const auto& r : refusals) {
     const CommandLine line = read(r.arguments);
