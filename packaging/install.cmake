@@ -54,4 +54,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # window system plugins it cannot open a window without come on top.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+# The offline speech engine that --voice reads with. Only recommended: the
+# voice is off unless asked for, and without the engine the program says so
+# in one line and plays on silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-flite-plugin")
 include(CPack)

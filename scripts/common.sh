@@ -2,7 +2,10 @@
 # build in the given directory.
 set -euo pipefail
 
-PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
+# qt6-speech-dev's CMake files need the QML integration headers of qt6-declarative-dev,
+# which Debian 12 does not pull in with it.
+PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev
+          qt6-speech-flite-plugin libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db)
 
 install_missing() {

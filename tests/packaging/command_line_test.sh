@@ -20,6 +20,7 @@ run() {
 
 run 0 --help
 grep -q -- "--seed <N>" "$out" && grep -q -- "--scale <F>" "$out" && grep -q -- "--fullscreen" "$out" &&
+  grep -q -- "--voice" "$out" &&
   [ ! -s "$err" ] || fail "--help: $(cat "$out" "$err")"
 run 0 --version
 [ "$(cat "$out")" = "blunderfest $version" ] && [ ! -s "$err" ] || fail "--version: $(cat "$out" "$err")"
@@ -37,6 +38,7 @@ extra|Unexpected argument 'extra'
 CASES
 
 # Good options get as far as looking for a display.
-run 1 --seed 1998 --scale 2
-grep -q "^blunderfest: no display" "$err" || fail "--seed 1998 --scale 2 without a display: $(cat "$err")"
+run 1 --seed 1998 --scale 2 --voice
+grep -q "^blunderfest: no display" "$err" && [ "$(wc -l <"$err")" = 1 ] ||
+  fail "--seed 1998 --scale 2 --voice without a display: $(cat "$err")"
 echo "the command line: help, version, refusals and good options as expected"

@@ -23,7 +23,7 @@ done
 [ "$(field Description | wc -l)" -ge 2 ] || fail "no long description"
 
 # The Qt and C++ libraries with the lowest versions shlibdeps found; the fonts
-# and the window system plugins by name.
+# and the window system plugins by name; the speech engine recommended.
 depends=$(field Depends)
 IFS=, read -ra entries <<<"$depends"
 depends_on() { # PATTERN: a glob one entry of Depends matches
@@ -31,12 +31,13 @@ depends_on() { # PATTERN: a glob one entry of Depends matches
   for entry in "${entries[@]}"; do [[ "${entry# }" == $1 ]] && return 0; done
   return 1
 }
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6texttospeech6; do
   depends_on "$lib (>= *)" || fail "Depends lacks a versioned $lib: $depends"
 done
 for package in fonts-liberation2 qt6-qpa-plugins; do
   depends_on "$package" || fail "Depends lacks $package: $depends"
 done
+[ "$(field Recommends)" = "qt6-speech-flite-plugin" ] || fail "Recommends is '$(field Recommends)'"
 
 # Exactly the installed files under /usr, owned by root, the program executable.
 listing=$(dpkg-deb -c "$deb" | grep -v '^d')
