@@ -27,11 +27,20 @@ struct Match : Program {
     }
   }
   ScriptedRandom& draws() { return platform.script(); }
-  // The ball and the receiver's feet at the same spot: the next flight step arrives.
-  void ballAtFeetOf(int receiver) {
-    Figure& r = form.player[receiver];
-    form.picBall.left = r.left + r.width - 200;
-    form.picBall.top = r.top + r.height - 200;
+  // A shot from `passer` at goal marker `marker`, the ball at its feet: the
+  // next flight step arrives.
+  void shotArriving(int passer, int marker) {
+    Form1& f = form;
+    f.PreviousIndex = passer;
+    f.PreviousName = f.player[passer].name();
+    f.HolderIndex = marker;
+    f.HolderName = "GOAL";
+    f.HoldAnnouncer = f.ShotInFlight = True;
+    Figure& r = f.player[marker];
+    f.picBall.left = r.left + r.width - 200;
+    f.picBall.top = r.top + r.height - 200;
+    f.PlanFlight(r);
+    f.setPhase(PlayPhase::Flight);
   }
   std::vector<std::string> lines() const {
     std::vector<std::string> out;
@@ -272,16 +281,7 @@ TEST(Possession, APassIsChosenNarratedAndFlownInOneTickThenTheReceiverHoldsIt) {
 TEST(GoalSequence, EveryShotIsAGoalDisallowedForOffsideLinePropAndWaitAsScripted) {
   Match m;
   Form1& f = m.form;
-  // A shot from figure 4 at goal marker 23, one step from arriving.
-  f.PreviousIndex = 4;
-  f.PreviousName = f.player[4].name();
-  f.HolderIndex = 23;
-  f.HolderName = "GOAL";
-  f.HoldAnnouncer = True;
-  f.ShotInFlight = True;
-  m.ballAtFeetOf(23);
-  f.PlanFlight(f.player[23]);
-  f.setPhase(PlayPhase::Flight);
+  m.shotArriving(4, 23);
   std::map<std::uint64_t, std::array<bool, 3>> props;  // "GOAL!", offside line, sign
   for (std::uint64_t s = 1; s < 900; ++s)
     m.platform.after(s, [&] {
@@ -324,13 +324,7 @@ TEST(GoalSequence, EveryShotIsAGoalDisallowedForOffsideLinePropAndWaitAsScripted
 TEST(GoalSequence, TheEngineTimerStartsNoTickDuringItButTheClockAndClicksGoOn) {
   Match m;
   Form1& f = m.form;
-  f.PreviousIndex = 3;
-  f.HolderIndex = 22;
-  f.HolderName = "GOAL";
-  f.HoldAnnouncer = f.ShotInFlight = True;
-  m.ballAtFeetOf(22);
-  f.PlanFlight(f.player[22]);
-  f.setPhase(PlayPhase::Flight);
+  m.shotArriving(3, 22);
   f.Timer2.enabled = f.Timer3.enabled = true;
   // The tick the timer starts next runs the goal sequence; hold the ball after it.
   for (int i = 0; i < 50; ++i) m.draws().pushDraw(0, 10);
@@ -353,13 +347,7 @@ TEST(GoalSequence, TheEngineTimerStartsNoTickDuringItButTheClockAndClicksGoOn) {
 TEST(GoalSequence, ExitDuringItEndsFourSecondsLaterWithoutScoringTheSameGoalAgain) {
   Match m;
   Form1& f = m.form;
-  f.PreviousIndex = 3;
-  f.HolderIndex = 22;
-  f.HolderName = "GOAL";
-  f.HoldAnnouncer = f.ShotInFlight = True;
-  m.ballAtFeetOf(22);
-  f.PlanFlight(f.player[22]);
-  f.setPhase(PlayPhase::Flight);
+  m.shotArriving(3, 22);
   f.cmdExit.enabled = f.Timer2.enabled = true;
   const auto clickAt = m.platform.step() + 50;
   m.platform.after(50, [&] {
