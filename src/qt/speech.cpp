@@ -19,6 +19,8 @@ QString quoted(QString message) {
 // Qt's speech engine as the announcer's voice. The engine starts a line a
 // moment after it is asked to: the line counts as being read from the
 // request on, so that a play-by-play line cannot cut it short meanwhile.
+// Now and then the audio output drops a line with an error and plays the
+// next one as usual: only several lines in a row lost mean the sound is gone.
 class QtSpeaker final : public Speaker {
  public:
   explicit QtSpeaker(const QString& engine) : speech_(engine) {
@@ -27,25 +29,27 @@ class QtSpeaker final : public Speaker {
     });
     QObject::connect(&speech_, &QTextToSpeech::errorOccurred,
                      [this](QTextToSpeech::ErrorReason, const QString& message) {
-                       if (failed_) return;
-                       failed_ = true;
                        starting_ = false;
+                       if (lineLost_ || failed_) return;  // one line lost counts once
+                       lineLost_ = true;
+                       if (++linesLostInARow_ < LostLinesMeanNoSound) return;
+                       failed_ = true;
                        std::fprintf(
                            stderr, "%s\n",
                            qPrintable(silentBecause(
-                               QStringLiteral("the voice failed (%1)").arg(quoted(message)))));
+                               QStringLiteral("the sound failed (%1)").arg(quoted(message)))));
                      });
   }
 
-  // Why the voice cannot speak at all, or nothing when it can.
+  // Why the voice cannot speak at all, or nothing when it can. (The reason
+  // of an error can stay set while the engine is ready: only a failed engine
+  // or a failed audio output counts.)
   QString fault() const {
     if (QTextToSpeech::availableEngines().isEmpty())
       return QStringLiteral(
           "no speech engine is installed (Debian has one in "
           "qt6-speech-flite-plugin)");
-    if (speech_.state() == QTextToSpeech::Error ||
-        speech_.errorReason() == QTextToSpeech::ErrorReason::Initialization ||
-        speech_.errorReason() == QTextToSpeech::ErrorReason::Configuration)
+    if (speech_.state() == QTextToSpeech::Error)
       return QStringLiteral("the speech engine '%1' does not start (%2)")
           .arg(speech_.engine(), quoted(speech_.errorString()));
     if (speech_.errorReason() == QTextToSpeech::ErrorReason::Playback)
@@ -57,6 +61,8 @@ class QtSpeaker final : public Speaker {
     if (failed_) return;
     const QString text = QString::fromStdString(line).trimmed();
     if (text.isEmpty()) return stop();
+    if (!lineLost_) linesLostInARow_ = 0;
+    lineLost_ = false;
     starting_ = true;
     speech_.say(text);
   }
@@ -70,7 +76,10 @@ class QtSpeaker final : public Speaker {
 
  private:
   QTextToSpeech speech_;
+  static constexpr int LostLinesMeanNoSound = 3;
   bool starting_ = false;
+  bool lineLost_ = false;
+  int linesLostInARow_ = 0;
   bool failed_ = false;
 };
 
