@@ -1,8 +1,7 @@
 // What a screen reader finds in the window: names that say what the
 // builder's controls concern, and the commentary line and the figures that
-// the match screen paints itself. (Offscreen, Qt keeps accessibility
-// switched off, so the events that tell a screen reader of a new line are
-// not seen here.)
+// the match screen paints itself. (Offscreen, Qt keeps accessibility off, so
+// the events that announce a new line are not seen here.)
 
 #include "qt/accessibility.h"
 
@@ -10,9 +9,7 @@
 
 #include <QAccessible>
 #include <QWidget>
-#include <memory>
 #include <set>
-#include <vector>
 
 #include "app/form1.h"
 #include "platform/virtual_platform.h"
@@ -22,55 +19,42 @@
 
 namespace {
 
-// What a listener hears a widget called: its name, but for a list, which
-// Qt on Linux names by its chosen entry, its description.
-QString nameOf(QWidget* widget) {
-  QAccessibleInterface* widgetFound = QAccessible::queryAccessibleInterface(widget);
-  return widgetFound->text(widgetFound->role() == QAccessible::ComboBox ? QAccessible::Description
-                                                                        : QAccessible::Name);
-}
-
-}  // namespace
-
-class AccessibleWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
+struct AccessibleWindow : ::testing::Test {
+  AccessibleWindow() {
     platform.attach(form);
     form.load();
-    view = std::make_unique<View>(form);
+    view.sync();
   }
-  QString nameOf(const Element& e) { return ::nameOf(view->widgetOf(e)); }
+  // What a listener hears an element called: a list, which Qt on Linux names
+  // by its chosen entry, says what it concerns in its description.
+  QString nameOf(const Element& e) {
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(view.widgetOf(e));
+    return found->text(found->role() == QAccessible::ComboBox ? QAccessible::Description
+                                                              : QAccessible::Name);
+  }
+  QString facts(int team) {
+    return "Facts about " + QString::fromStdString(countryName(form, team));
+  }
 
   VirtualPlatform platform;
   Form1 form{platform};
-  std::unique_ptr<View> view;
+  View view{form};
 };
 
-TEST_F(AccessibleWindow, TheBuilderSaysWhoseCountryEachControlConcerns) {
-  const auto facts = [this](int team) {
-    return "Facts about " + QString::fromStdString(countryName(form, team));
-  };
-  const struct {
-    const Element& element;
-    QString name;
-  } names[] = {
-      {form.Picture2, "Make up the two countries"},
-      {form.Command1[0], "Random home country"},
-      {form.Command1[1], "Random away country"},
-      {form.Command4[0], facts(0)},
-      {form.Command4[1], facts(1)},
-      {form.Combo1[0], "The home country's first syllable"},
-      {form.Combo1[4], "The away country's middle syllable"},
-      {form.Combo1[5], "The away country's ending"},
-      {form.Command2, "Go"},  // its caption says it all
-  };
-  for (const auto& n : names) EXPECT_EQ(nameOf(n.element), n.name);
+}  // namespace
 
+TEST_F(AccessibleWindow, TheBuilderSaysWhoseCountryEachControlConcerns) {
+  EXPECT_EQ(nameOf(form.Command1[0]), "Random home country");
+  EXPECT_EQ(nameOf(form.Command1[1]), "Random away country");
+  EXPECT_EQ(nameOf(form.Combo1[0]), "The home country's first syllable");
+  EXPECT_EQ(nameOf(form.Combo1[5]), "The away country's ending");
+  EXPECT_EQ(nameOf(form.Command2), "Go");  // its caption says it all
   // A new syllable makes a new country, and its "i." says so.
-  List& first = form.Combo1[0];
   const QString before = nameOf(form.Command4[0]);
+  EXPECT_EQ(before, facts(0));
+  List& first = form.Combo1[0];
   form.choose(first, (first.listIndex + 1) % static_cast<int>(first.entries.size()));
-  view->sync();
+  view.sync();
   EXPECT_NE(nameOf(form.Command4[0]), before);
   EXPECT_EQ(nameOf(form.Command4[0]), facts(0));
   EXPECT_EQ(nameOf(form.Command4[1]), facts(1));
@@ -79,45 +63,41 @@ TEST_F(AccessibleWindow, TheBuilderSaysWhoseCountryEachControlConcerns) {
 TEST_F(AccessibleWindow, TheMatchScreenShowsTheCommentaryAndEveryFigureOnThePitchByName) {
   form.Command2_Click();
   form.Command5_Click();
-  view->sync();
-  QWidget* pitch = view->widgetOf(form.Picture1);
+  view.sync();
+  QWidget* pitch = view.widgetOf(form.Picture1);
   QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(pitch);
-  ASSERT_TRUE(screen);
-  EXPECT_EQ(screen->text(QAccessible::Name), "The match");
-
-  // What a screen reader walking the screen's children finds.
+  // What a screen reader walking the screen's children finds: figures, lines.
   const auto children = [&] {
-    std::multiset<QString> figures;
-    QStringList commentary;
+    std::multiset<QString> found[2];
     for (int i = 0; i < screen->childCount(); ++i) {
       QAccessibleInterface* child = screen->child(i);
       EXPECT_EQ(screen->indexOfChild(child), i);
       EXPECT_EQ(child->parent(), screen);
-      if (child->role() == QAccessible::StaticText) commentary << child->text(QAccessible::Name);
-      if (child->role() == QAccessible::Graphic) figures.insert(child->text(QAccessible::Name));
+      const bool line = child->role() == QAccessible::StaticText;
+      if (line || child->role() == QAccessible::Graphic)
+        found[line].insert(child->text(QAccessible::Name));
     }
-    return std::make_pair(figures, commentary);
+    return std::make_pair(found[0], found[1]);
   };
   std::multiset<QString> onThePitch;
   for (const Figure& figure : form.player)
     if (figure.visible) onThePitch.insert(QString::fromStdString(figure.name()));
-  ASSERT_EQ(onThePitch.size(), 22u);
-  auto [figures, commentary] = children();
-  EXPECT_EQ(figures, onThePitch);
-  EXPECT_EQ(commentary, QStringList{labelText(form.Announcer.caption)});
+  EXPECT_EQ(onThePitch.size(), 22u);
+  EXPECT_EQ(children(),
+            std::make_pair(onThePitch, std::multiset<QString>{labelText(form.Announcer.caption)}));
 
-  // One figure left on the pitch, where it is painted.
+  // One figure left on the pitch, found where it is painted.
   for (std::size_t i = 0; i < form.player.size(); ++i) form.player[i].visible = i == 7;
   form.Announce2("Only one left.");
-  view->sync();
-  std::tie(figures, commentary) = children();
-  EXPECT_EQ(figures, std::multiset<QString>{QString::fromStdString(form.player[7].name())});
-  EXPECT_EQ(commentary, QStringList{"Only one left."});
-  const Figure& seven = form.player[7];
-  const QRect painted(pitch->mapToGlobal(QPoint(toPixels(seven.left), toPixels(seven.top))),
-                      QSize(toPixels(seven.width), toPixels(seven.height)));
+  view.sync();
+  const QString seven = QString::fromStdString(form.player[7].name());
+  EXPECT_EQ(children(), std::make_pair(std::multiset<QString>{seven},
+                                       std::multiset<QString>{"Only one left."}));
+  const QRect painted(
+      pitch->mapToGlobal(QPoint(toPixels(form.player[7].left), toPixels(form.player[7].top))),
+      QSize(toPixels(form.player[7].width), toPixels(form.player[7].height)));
   QAccessibleInterface* found = screen->childAt(painted.center().x(), painted.center().y());
   ASSERT_TRUE(found);
-  EXPECT_EQ(found->text(QAccessible::Name), QString::fromStdString(seven.name()));
+  EXPECT_EQ(found->text(QAccessible::Name), seven);
   EXPECT_EQ(found->rect(), painted);
 }

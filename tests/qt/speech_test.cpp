@@ -1,16 +1,16 @@
-// The announcer's voice where it cannot speak: one line that says why, and
-// no voice, so the broadcast goes on silent.
+// The announcer's voice where it cannot speak: no voice, and one line that
+// says why, so the broadcast goes on silent.
 
 #include "qt/speech.h"
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 TEST(Speech, WithoutItsSpeechEngineTheVoiceSaysWhyInOneLineAndStaysSilent) {
   QString silence;
-  const auto voice = startVoice(silence, QStringLiteral("no-such-engine"));
-  EXPECT_FALSE(voice);
-  EXPECT_TRUE(silence.startsWith("blunderfest: --voice: ")) << silence.toStdString();
-  EXPECT_TRUE(silence.contains("no-such-engine")) << silence.toStdString();
-  EXPECT_TRUE(silence.endsWith("the announcer stays silent.")) << silence.toStdString();
-  EXPECT_FALSE(silence.contains('\n'));
+  EXPECT_FALSE(startVoice(silence, QStringLiteral("no-such-engine")));
+  const QRegularExpression oneLine(
+      "^blunderfest: --voice: [^\n]*'no-such-engine'[^\n]*; the announcer stays silent\\.$");
+  EXPECT_TRUE(oneLine.match(silence).hasMatch()) << silence.toStdString();
 }
