@@ -9,6 +9,9 @@
 #
 #   tools/soak.sh [RUNS] [MINUTES]     (3 runs, matches of up to 12 minutes)
 #
+# The ending action comes at a random moment from SOAK_EARLIEST seconds of
+# match on (60 by default; 660 lets every run that is not ended by the match
+# itself reach ten minutes).
 # Needs xvfb, openbox and xdotool (Debian packages of those names) and a built
 # ./build/blunderfest. Runs go side by side, each on a display of its own.
 set -uo pipefail
@@ -65,7 +68,8 @@ one_run() {
   rssStart=$(rss $pid); cpu0=$(ticks $pid); t0=$(now)
   # How it ends: the user's "&Exit", closing the window, or the match itself.
   ending=$(( RANDOM % 3 ))
-  endAt=$(( 60 + RANDOM % (minutes * 60 - 60) ))
+  local earliest=${SOAK_EARLIEST:-60}
+  endAt=$(( earliest + RANDOM % (minutes * 60 - earliest) ))
   [ $ending -eq 2 ] && endAt=$((minutes * 60))
   local rss10="" lastRss=$rssStart elapsed=0 action="" actionTime="" cpuMatch=$cpu0 wall=0
   while kill -0 $pid 2>/dev/null && [ $elapsed -lt $endAt ]; do

@@ -56,12 +56,7 @@ struct Match : Program {
     form.PlayHalted = True;
   }
 
-  void pushChoice(const Choice& choice) {
-    const std::string& list = choice.list;
-    std::size_t star = list.find('*');
-    for (int n = choice.n; n > 0; --n) star = list.find('*', star + 1);
-    platform.script().pushDraw(static_cast<int>(star), static_cast<int>(list.size()));
-  }
+  void pushChoice(const Choice& choice) { Program::pushChoice(choice.list, choice.n); }
 
   // The lines said since transcript entry `from`, counted from step `start`.
   Timeline heardSince(std::size_t from, std::uint64_t start) {
