@@ -16,7 +16,11 @@ constexpr int TwipsPerPixel = 15;
 }
 
 void prepareWindowSystem() {
-  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+  if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) return;
+  bool scaled = false;
+  if (const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&scaled); scaled)
+    scaled = scale > 1;
+  if (!scaled) qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
 QtPlatform::QtPlatform() { clock_.start(); }

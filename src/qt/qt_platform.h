@@ -12,10 +12,12 @@
 class Form1;
 
 // Settles how the window reaches the screen; called before the application
-// object is made. A match frame sends a few dozen small patches: through the
-// X connection they cost less than through shared memory, where every frame
-// first waits for the X server to finish with the last one. A choice made in
-// the environment stands.
+// object is made, once the scale is chosen. At the design's size a match
+// frame sends a few dozen small patches: through the X connection they cost
+// less than through shared memory, where every frame first waits for the X
+// server to finish with the last one. Drawn larger, the patches carry four
+// times the pixels and shared memory is the cheaper way again. A choice made
+// in the environment stands.
 void prepareWindowSystem();
 class QEventLoop;
 class View;
