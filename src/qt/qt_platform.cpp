@@ -1,5 +1,6 @@
 #include "qt/qt_platform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -98,6 +99,8 @@ void QtPlatform::messageBox(const std::string& title, const std::string& text) {
 }
 
 void QtPlatform::commentary(const std::string&, bool) {
+  // Only a listening screen reader needs to hear of it.
+  if (!QAccessible::isActive()) return;
   QWidget* screen = view_ && form_ ? view_->widgetOf(form_->Picture1) : nullptr;
   if (screen) commentaryChanged(*screen);
 }
