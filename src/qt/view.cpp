@@ -13,12 +13,11 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
-#include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "app/changes.h"
 #include "app/form1.h"
 #include "qt/accessibility.h"
 #include "qt/painting.h"
@@ -28,49 +27,13 @@ namespace {
 
 QColor qcolor(Color c) { return QColor(c.red(), c.green(), c.blue()); }
 
-// ---- What sync() compares ------------------------------------------------------
-
-// Where an element is and whether it shows.
-struct Place {
-  float left = 0, top = 0, width = 0, height = 0;
-  bool visible = false;
-  int zorder = 0;
-  friend bool operator==(const Place&, const Place&) = default;
-};
-
-Place placeOf(const Element& e) { return {e.left, e.top, e.width, e.height, e.visible, e.zorder}; }
-
-// Everything else about an element that shows on screen, per kind.
-auto looksOf(const Panel& p) { return std::tie(p.backColor, p.border, p.toolTip, p.picture); }
-auto looksOf(const Label& l) {
-  return std::tie(l.caption, l.font, l.foreColor, l.opaque, l.backColor, l.alignment, l.autoSize);
-}
-auto looksOf(const Button& b) {
-  return std::tie(b.caption, b.font, b.coloured, b.backColor, b.enabled, b.tabIndex);
-}
-auto looksOf(const List& l) { return std::tie(l.entries, l.listIndex, l.font, l.tabIndex); }
-auto looksOf(const Shape& s) {
-  return std::tie(s.shape, s.opaque, s.fillColor, s.hatch, s.hatchColor, s.border, s.borderColor,
-                  s.borderWidth, s.borderInside);
-}
-auto looksOf(const Line& l) { return std::tie(l.x1, l.y1, l.x2, l.y2, l.color, l.lineWidth); }
-auto looksOf(const Image& i) { return std::tie(i.picture, i.stretch); }
-
-// A stored copy of the references looksOf() ties together.
-template <typename... T>
-std::tuple<std::decay_t<T>...> copyOf(const std::tuple<T...>& tied) {
-  return tied;
-}
-
 class PanelWidget;
 
 // One element as the view last applied it.
 struct Item {
-  explicit Item(Element& e) : element(e) {}
-  virtual ~Item() = default;
-  // True when the element's looks differ from the last ones seen; remembers them.
-  virtual bool looksChanged() = 0;
+  explicit Item(Element& e) : seen(Sighting::of(e)), element(e) {}
 
+  std::unique_ptr<Sighting> seen;  // what changed since the last sync
   Element& element;
   // The widget that paints it, or holds its widget: the nearest container
   // with a widget of its own. None for the window itself.
@@ -79,12 +42,10 @@ struct Item {
   // sprite instead of straight onto the host.
   Item* owner = nullptr;
   QWidget* widget = nullptr;  // screens, rows, buttons and lists have one of their own
-  bool applied = false;       // nothing applied yet: everything counts as changed
-  Place place;
-  QRect box;     // windowless: where it draws, in its container's pixels
-  QRect bounds;  // windowless: the pixels it may touch, for repaints
-  QString text;  // labels: the caption as drawn
-  QFont font;    // labels: the font as drawn
+  QRect box;                  // windowless: where it draws, in its container's pixels
+  QRect bounds;               // windowless: the pixels it may touch, for repaints
+  QString text;               // labels: the caption as drawn
+  QFont font;                 // labels: the font as drawn
   // Shapes drawn from a sprite, and painted panels: the sprite, made again
   // after a change of looks or size (or, for a panel, of what it holds).
   mutable QPixmap sprite;
@@ -95,38 +56,6 @@ struct Item {
   std::vector<Item*> panels;
   bool orderDirty = false;  // something inside changed its place in the stack
 };
-
-template <typename T>
-struct Tracked final : Item {
-  explicit Tracked(T& e) : Item(e), typed(e), looks(copyOf(looksOf(e))) {}
-  bool looksChanged() override {
-    if (looks == looksOf(typed)) return false;
-    looks = copyOf(looksOf(typed));
-    return true;
-  }
-  T& typed;
-  decltype(copyOf(looksOf(std::declval<T&>()))) looks;
-};
-
-std::unique_ptr<Item> track(Element& e) {
-  switch (e.kind) {
-    case Kind::Panel:
-      return std::make_unique<Tracked<Panel>>(static_cast<Panel&>(e));
-    case Kind::Label:
-      return std::make_unique<Tracked<Label>>(static_cast<Label&>(e));
-    case Kind::Button:
-      return std::make_unique<Tracked<Button>>(static_cast<Button&>(e));
-    case Kind::List:
-      return std::make_unique<Tracked<List>>(static_cast<List&>(e));
-    case Kind::Shape:
-      return std::make_unique<Tracked<Shape>>(static_cast<Shape&>(e));
-    case Kind::Line:
-      return std::make_unique<Tracked<Line>>(static_cast<Line&>(e));
-    case Kind::Image:
-      return std::make_unique<Tracked<Image>>(static_cast<Image&>(e));
-  }
-  return nullptr;
-}
 
 // ---- Widgets -----------------------------------------------------------------------
 
@@ -393,7 +322,7 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
   std::unordered_map<const Element*, PanelWidget*> widgetOf;
   std::unordered_map<const Element*, Item*> paintedBy;
   const auto painted = paintedPanels(form);
-  auto root = track(form.Form);
+  auto root = std::make_unique<Item>(form.Form);
   root->widget = window.get();
   items.push_back(std::move(root));
   widgetOf[&form.Form] = window.get();
@@ -401,7 +330,7 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
 
   // Containers come before their contents, so each host already exists.
   for (Element* e : form.elements()) {
-    auto item = track(*e);
+    auto item = std::make_unique<Item>(*e);
     if (auto owner = paintedBy.find(e->container); owner != paintedBy.end()) {
       item->owner = owner->second;
       item->host = owner->second->host;
@@ -488,16 +417,11 @@ void View::Impl::sync() {
 }
 
 void View::Impl::syncItem(Item& item) {
-  const Element& e = item.element;
-  const Place now = placeOf(e);
-  const bool first = !item.applied;
-  const bool moved = first || !(now == item.place);
-  const bool restyled = item.looksChanged() || first;
-  if (!moved && !restyled) return;
-  const Place before = item.place;
-  item.place = now;
-  item.applied = true;
-  if (item.host && !first && before.zorder != now.zorder) {
+  const Change change = item.seen->look();
+  if (!change) return;
+  const bool first = change.first, moved = change.moved, restyled = change.restyled;
+  const Place& before = change.before;
+  if (item.host && change.restacked) {
     if (item.widget)
       item.host->stackDirty = true;
     else if (item.owner)
@@ -570,7 +494,7 @@ void View::Impl::syncWidget(Item& item, bool moved, bool restyled, bool first) {
 
 void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, bool first) {
   const Element& e = item.element;
-  const Place& now = item.place;
+  const Place& now = item.seen->place();
   const QRect oldBounds = item.bounds;
   switch (e.kind) {
     case Kind::Label: {
