@@ -1,7 +1,8 @@
 #pragma once
 
-// The pictures of the window. The core only names them; the Qt platform
-// draws them from our own vector art compiled into the binary.
+// The pictures of the window. The core names them and knows their files in
+// assets/ and their natural sizes; each platform draws them from that vector
+// art.
 enum class Picture {
   None,
   Icon,        // black-and-white soccer ball, the window icon (32 x 32 px)
@@ -27,3 +28,13 @@ enum class Picture {
   Shh,         // man with a finger to his lips and a speech bubble
   Argh,        // man clutching his head
 };
+
+// A picture's file in assets/ and its natural size in pixels (96 dpi); no file
+// and no size for None.
+struct PictureFile {
+  const char* file = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+PictureFile pictureFile(Picture p);

@@ -8,64 +8,6 @@
 
 namespace {
 
-struct PictureInfo {
-  const char* file;
-  int width;
-  int height;
-};
-
-PictureInfo infoFor(Picture p) {
-  switch (p) {
-    case Picture::None:
-      return {nullptr, 0, 0};
-    case Picture::Icon:
-      return {"icon.svg", 32, 32};
-    case Picture::SoccerBall:
-      return {"ball.svg", 16, 18};
-    case Picture::Football:
-      return {"football.svg", 17, 18};
-    case Picture::Crowd:
-      return {"crowd.svg", 700, 140};
-    case Picture::Trefoil:
-      return {"trefoil.svg", 35, 37};
-    case Picture::Sponsor:
-      return {"sponsor.svg", 32, 32};
-    case Picture::FlagSweden:
-      return {"flag_sweden.svg", 32, 32};
-    case Picture::FlagNetherlands:
-      return {"flag_netherlands.svg", 32, 32};
-    case Picture::FlagSouthKorea:
-      return {"flag_south_korea.svg", 32, 32};
-    case Picture::FlagSovietUnion:
-      return {"flag_soviet_union.svg", 32, 32};
-    case Picture::FlagIran:
-      return {"flag_iran.svg", 32, 32};
-    case Picture::FlagNigeria:
-      return {"flag_nigeria.svg", 32, 32};
-    case Picture::FlagColombia:
-      return {"flag_colombia.svg", 32, 32};
-    case Picture::RedCross:
-      return {"red_cross.svg", 26, 26};
-    case Picture::LeagueLogo:
-      return {"league_logo.svg", 32, 32};
-    case Picture::HelmetA:
-      return {"helmet_a.svg", 32, 28};
-    case Picture::HelmetB:
-      return {"helmet_b.svg", 32, 28};
-    case Picture::Burns:
-      return {"burns.svg", 32, 32};
-    case Picture::Girl:
-      return {"girl.svg", 32, 32};
-    case Picture::SmallGirl:
-      return {"small_girl.svg", 32, 32};
-    case Picture::Shh:
-      return {"shh.svg", 32, 32};
-    case Picture::Argh:
-      return {"argh.svg", 32, 32};
-  }
-  return {nullptr, 0, 0};
-}
-
 // One parsed renderer per picture: parsing the crowd is far dearer than drawing it.
 QSvgRenderer* rendererFor(Picture p) {
   static QHash<int, std::shared_ptr<QSvgRenderer>> renderers;
@@ -96,13 +38,13 @@ constexpr qsizetype kMaxCachedPixmaps = 512;
 }  // namespace
 
 QSize pictureSize(Picture p) {
-  const PictureInfo info = infoFor(p);
+  const PictureFile info = pictureFile(p);
   if (info.file == nullptr) return {};
   return {info.width, info.height};
 }
 
 QString picturePath(Picture p) {
-  const PictureInfo info = infoFor(p);
+  const PictureFile info = pictureFile(p);
   if (info.file == nullptr) return {};
   return QStringLiteral(":/pictures/") + QLatin1String(info.file);
 }
