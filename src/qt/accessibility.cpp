@@ -4,17 +4,13 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QWidget>
-#include <array>
 #include <vector>
 
 #include "app/form1.h"
+#include "app/spoken_names.h"
 #include "qt/painting.h"
-#include "teams/countries.h"
 
 namespace {
-
-constexpr std::array<const char*, 2> Sides = {"home", "away"};
-constexpr std::array<const char*, 3> Syllables = {"first syllable", "middle syllable", "ending"};
 
 // An element the match screen paints itself, as assistive technology sees
 // it: the commentary line as static text, a figure as a picture named after
@@ -123,21 +119,7 @@ QAccessibleInterface* matchScreenFactory(const QString&, QObject* object) {
 }  // namespace
 
 QString accessibleNameOf(const Form1& form, const Element& element) {
-  if (&element == &form.Picture2) return QStringLiteral("Make up the two countries");
-  if (&element == &form.Picture6) return QStringLiteral("The lineups");
-  if (&element == &form.Picture1) return QStringLiteral("The match");
-  for (std::size_t team = 0; team < Sides.size(); ++team) {
-    if (&element == &form.Command1[team])
-      return QStringLiteral("Random %1 country").arg(QLatin1String(Sides[team]));
-    if (&element == &form.Command4[team])
-      return QStringLiteral("Facts about %1")
-          .arg(QString::fromStdString(countryName(form, static_cast<int>(team))));
-    for (std::size_t k = 0; k < Syllables.size(); ++k)
-      if (&element == &form.Combo1[team * Syllables.size() + k])
-        return QStringLiteral("The %1 country's %2")
-            .arg(QLatin1String(Sides[team]), QLatin1String(Syllables[k]));
-  }
-  return {};
+  return QString::fromStdString(spokenNameOf(form, element));
 }
 
 void exposeMatchScreen(QWidget& screen, Form1& form) {

@@ -12,9 +12,7 @@ class Form1;
 class QWidget;
 struct Element;
 
-// The name a listener hears for `element`, where its caption would not do:
-// the "i." and "&Random" buttons and the syllable lists say whose country
-// they concern, the three screens what they are. Empty for every other element.
+// The name a listener hears for `element` (see spokenNameOf()).
 QString accessibleNameOf(const Form1& form, const Element& element);
 
 // Makes the match screen's widget show assistive technology, besides its
