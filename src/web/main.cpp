@@ -1,0 +1,46 @@
+// The broadcast as a web page: the program's core on the page's platform.
+// The page's address carries the options: ?seed=N (and, for the page, ?voice=1).
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+#include "app/form1.h"
+#include "platform/options.h"
+#include "web/web_platform.h"
+#include "web/web_view.h"
+
+extern "C" {
+// The seed's digits in the page's address, "" when none was given.
+const char* web_seed();
+}
+
+namespace {
+
+Options optionsOfTheAddress() {
+  Options options;
+  const char* digits = web_seed();
+  std::uint64_t seed = 0;
+  const char* end = digits + std::strlen(digits);
+  if (auto [rest, error] = std::from_chars(digits, end, seed);
+      *digits && error == std::errc() && rest == end)
+    options.seed = seed;
+  return options;
+}
+
+}  // namespace
+
+int main() {
+  // They live on after main() returns: the page keeps showing the end.
+  static WebPlatform platform;
+  static Form1 form{platform};
+  static WebView view{form};
+  const Options options = optionsOfTheAddress();
+  applyOptions(options, platform);
+  // The page's speech synthesis, which the page's button or ?voice=1 switches on.
+  platform.giveVoice();
+  platform.attach(form, view);
+  form.load();
+  platform.run();
+  return 0;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+// The calls the program makes into the page around it (web/library.js hands
+// them to web/page.js). Strings are UTF-8; positions and sizes are in design
+// pixels, relative to the element's container.
+
+#include <cstdint>
+
+extern "C" {
+// ---- The clock and the input ----------------------------------------------------
+// The clock step the page's clock has reached (a paused tab stops it).
+double web_step();
+// Hands control to the browser until the clock reaches `step` or an input is
+// queued; returns at once when either is already so.
+void web_wait(double step);
+// Takes the oldest queued input: returns its kind (0 when none is queued) and
+// stores its element and entry.
+int web_input(int* element, int* entry);
+// The screen's size in pixels.
+int web_screen_width();
+int web_screen_height();
+
+// ---- The window ----------------------------------------------------------------
+// Element `id` of `kind`, inside element `container` (0, the window itself,
+// has none); `name` and `index` are its design name and index.
+void web_create(int id, int kind, int container, const char* name, int index);
+// Where it lies and whether it shows; `z` orders it within its container.
+void web_place(int id, int left, int top, int width, int height, int visible, int z);
+void web_panel(int id, std::uint32_t back, int border, const char* toolTip, const char* picture,
+               int pictureWidth, int pictureHeight);
+void web_label(int id, const char* caption, int serif, int pixels, int bold, int italic,
+               std::uint32_t fore, int opaque, std::uint32_t back, int align, int autoSize);
+void web_button(int id, const char* caption, int serif, int pixels, int bold, int italic,
+                int coloured, std::uint32_t back, int enabled, int tabIndex);
+// `entries` holds one entry per line.
+void web_list(int id, const char* entries, int chosen, int serif, int pixels, int bold, int italic,
+              int tabIndex);
+// The name a screen reader says for it, where its caption would not do.
+void web_name(int id, const char* name);
+void web_shape(int id, int shape, int opaque, std::uint32_t fill, int hatch,
+               std::uint32_t hatchColor, int borderWidth, std::uint32_t borderColor);
+void web_line(int id, int x1, int y1, int x2, int y2, std::uint32_t color, int width);
+void web_image(int id, const char* picture, int width, int height, int stretch);
+
+// ---- The rest of the platform ----------------------------------------------------
+void web_message(const char* title, const char* text);
+// A new line on the commentary display.
+void web_commentary(const char* line);
+// The broadcast has ended.
+void web_end();
+// The voice.
+void web_say(const char* line);
+void web_stop_speaking();
+int web_speaking();
+}
+
+// The inputs web_input() hands over.
+enum class Input { None = 0, Click = 1, Choose = 2, Ok = 3, Stage = 4 };

@@ -1,0 +1,133 @@
+#include "web/web_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <unordered_map>
+
+#include "app/form1.h"
+#include "app/spoken_names.h"
+#include "web/page.h"
+
+namespace {
+
+// Twips to the nearest design pixel, as the desktop draws them.
+int pixels(float twips) { return static_cast<int>(std::lround(twips / 15.0f)); }
+
+// The design font's size: points * 96 / 72 pixels, as on the desktop.
+int fontPixels(const Font& f) {
+  return std::max(1, static_cast<int>(std::lround(f.points * 96.0f / 72.0f)));
+}
+
+// Panels, buttons and lists lie in front of the labels, shapes, lines and
+// images of their container, whatever their own stacking.
+constexpr int WindowedInFront = 1 << 24;
+
+bool windowed(Kind kind) {
+  return kind == Kind::Panel || kind == Kind::Button || kind == Kind::List;
+}
+
+const char* fileOf(Picture p) {
+  const char* file = pictureFile(p).file;
+  return file ? file : "";
+}
+
+}  // namespace
+
+WebView::WebView(Form1& form) : form_(form) {
+  std::unordered_map<const Element*, int> ids;
+  seen_.push_back(Sighting::of(form.Form));
+  ids[&form.Form] = 0;
+  web_create(0, static_cast<int>(Kind::Panel), -1, form.Form.name.c_str(), -1);
+  // Containers come before their contents, so each container already exists.
+  for (Element* e : form.elements()) {
+    const int id = static_cast<int>(seen_.size());
+    ids[e] = id;
+    seen_.push_back(Sighting::of(*e));
+    const auto container = ids.find(e->container);
+    web_create(id, static_cast<int>(e->kind), container != ids.end() ? container->second : 0,
+               e->name.c_str(), e->index);
+  }
+  sync();
+}
+
+Element* WebView::elementOf(int id) const {
+  if (id < 0 || id >= static_cast<int>(seen_.size())) return nullptr;
+  return &seen_[static_cast<std::size_t>(id)]->element;
+}
+
+void WebView::sync() {
+  for (std::size_t id = 0; id < seen_.size(); ++id) {
+    const Change change = seen_[id]->look();
+    if (change) apply(*seen_[id], change, static_cast<int>(id));
+  }
+  if (namesDirty_) applyNames();
+}
+
+void WebView::apply(const Sighting& seen, const Change& change, int id) {
+  const Element& e = seen.element;
+  if (change.moved) {
+    const Place& p = seen.place();
+    web_place(id, pixels(p.left), pixels(p.top), std::max(0, pixels(p.width)),
+              std::max(0, pixels(p.height)), p.visible,
+              p.zorder + (windowed(e.kind) ? WindowedInFront : 0));
+  }
+  if (!change.restyled) return;
+  switch (e.kind) {
+    case Kind::Panel: {
+      const auto& panel = static_cast<const Panel&>(e);
+      const PictureFile picture = pictureFile(panel.picture);
+      web_panel(id, panel.backColor.rgb, panel.border, panel.toolTip.c_str(), fileOf(panel.picture),
+                picture.width, picture.height);
+      break;
+    }
+    case Kind::Label: {
+      const auto& l = static_cast<const Label&>(e);
+      web_label(id, l.caption.c_str(), l.font.face == Face::TimesNewRoman, fontPixels(l.font),
+                l.font.bold, l.font.italic, l.foreColor.rgb, l.opaque, l.backColor.rgb,
+                static_cast<int>(l.alignment), l.autoSize);
+      break;
+    }
+    case Kind::Button: {
+      const auto& b = static_cast<const Button&>(e);
+      web_button(id, b.caption.c_str(), b.font.face == Face::TimesNewRoman, fontPixels(b.font),
+                 b.font.bold, b.font.italic, b.coloured, b.backColor.rgb, b.enabled, b.tabIndex);
+      break;
+    }
+    case Kind::List: {
+      const auto& l = static_cast<const List&>(e);
+      std::string entries;
+      for (const std::string& entry : l.entries) entries += entry + '\n';
+      web_list(id, entries.c_str(), l.listIndex, l.font.face == Face::TimesNewRoman,
+               fontPixels(l.font), l.font.bold, l.font.italic, l.tabIndex);
+      namesDirty_ = true;
+      break;
+    }
+    case Kind::Shape: {
+      const auto& s = static_cast<const Shape&>(e);
+      web_shape(id, static_cast<int>(s.shape), s.opaque, s.fillColor.rgb, static_cast<int>(s.hatch),
+                s.hatchColor.rgb, s.border ? std::max(1, s.borderWidth) : 0, s.borderColor.rgb);
+      break;
+    }
+    case Kind::Line: {
+      const auto& l = static_cast<const Line&>(e);
+      web_line(id, pixels(l.x1), pixels(l.y1), pixels(l.x2), pixels(l.y2), l.color.rgb,
+               std::max(1, l.lineWidth));
+      break;
+    }
+    case Kind::Image: {
+      const auto& i = static_cast<const Image&>(e);
+      const PictureFile picture = pictureFile(i.picture);
+      web_image(id, fileOf(i.picture), picture.width, picture.height, i.stretch);
+      break;
+    }
+  }
+}
+
+void WebView::applyNames() {
+  namesDirty_ = false;
+  for (std::size_t id = 0; id < seen_.size(); ++id) {
+    const std::string name = spokenNameOf(form_, seen_[id]->element);
+    if (!name.empty()) web_name(static_cast<int>(id), name.c_str());
+  }
+}

@@ -1,0 +1,86 @@
+// The program's calls into the page (src/web/page.h), handed to web/page.js.
+mergeInto(LibraryManager.library, {
+  web_step: function () {
+    return Broadcast.step();
+  },
+  web_wait: function (step) {
+    return Asyncify.handleSleep(function (wakeUp) {
+      Broadcast.waitFor(step, wakeUp);
+    });
+  },
+  web_input: function (element, entry) {
+    var input = Broadcast.takeInput();
+    if (!input) return 0;
+    HEAP32[element >> 2] = input[1];
+    HEAP32[entry >> 2] = input[2];
+    return input[0];
+  },
+  web_screen_width: function () {
+    return screen.width;
+  },
+  web_screen_height: function () {
+    return screen.height;
+  },
+  web_seed__deps: ["malloc"],
+  web_seed: function () {
+    var digits = Broadcast.seed();
+    var size = lengthBytesUTF8(digits) + 1;
+    var text = _malloc(size);
+    stringToUTF8(digits, text, size);
+    return text;
+  },
+  web_create: function (id, kind, container, name, index) {
+    Broadcast.create(id, kind, container, UTF8ToString(name), index);
+  },
+  web_place: function (id, left, top, width, height, visible, z) {
+    Broadcast.place(id, left, top, width, height, visible, z);
+  },
+  web_panel: function (id, back, border, toolTip, picture, pictureWidth, pictureHeight) {
+    Broadcast.panel(id, back >>> 0, border, UTF8ToString(toolTip), UTF8ToString(picture),
+                    pictureWidth, pictureHeight);
+  },
+  web_label: function (id, caption, serif, pixels, bold, italic, fore, opaque, back, align,
+                       autoSize) {
+    Broadcast.label(id, UTF8ToString(caption), serif, pixels, bold, italic, fore >>> 0, opaque,
+                    back >>> 0, align, autoSize);
+  },
+  web_button: function (id, caption, serif, pixels, bold, italic, coloured, back, enabled,
+                        tabIndex) {
+    Broadcast.button(id, UTF8ToString(caption), serif, pixels, bold, italic, coloured,
+                     back >>> 0, enabled, tabIndex);
+  },
+  web_list: function (id, entries, chosen, serif, pixels, bold, italic, tabIndex) {
+    Broadcast.list(id, UTF8ToString(entries), chosen, serif, pixels, bold, italic, tabIndex);
+  },
+  web_name: function (id, name) {
+    Broadcast.name(id, UTF8ToString(name));
+  },
+  web_shape: function (id, shape, opaque, fill, hatch, hatchColor, borderWidth, borderColor) {
+    Broadcast.shape(id, shape, opaque, fill >>> 0, hatch, hatchColor >>> 0, borderWidth,
+                    borderColor >>> 0);
+  },
+  web_line: function (id, x1, y1, x2, y2, color, width) {
+    Broadcast.line(id, x1, y1, x2, y2, color >>> 0, width);
+  },
+  web_image: function (id, picture, width, height, stretch) {
+    Broadcast.image(id, UTF8ToString(picture), width, height, stretch);
+  },
+  web_message: function (title, text) {
+    Broadcast.message(UTF8ToString(title), UTF8ToString(text));
+  },
+  web_commentary: function (line) {
+    Broadcast.commentary(UTF8ToString(line));
+  },
+  web_end: function () {
+    Broadcast.end();
+  },
+  web_say: function (line) {
+    Broadcast.speech.say(UTF8ToString(line));
+  },
+  web_stop_speaking: function () {
+    Broadcast.speech.stop();
+  },
+  web_speaking: function () {
+    return Broadcast.speech.speaking() ? 1 : 0;
+  },
+});
