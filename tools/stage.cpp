@@ -4,8 +4,9 @@
 // screen shows it. For looking at moments that the lottery brings only now
 // and then.
 //
-//   stage OUTDIR MS:ACTION...
+//   stage [--seed N] OUTDIR MS:ACTION...
 //
+// A seed gives the countries and names of `blunderfest --seed N`.
 // MS counts from the window's first showing. ACTION is one of
 //   go        the builder's "&Go"         kickoff   the lineups' "&Go"
 //   exit      the match's "&Exit"         close     closing the window
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 
@@ -66,14 +68,20 @@ int main(int argc, char** argv) {
   prepareWindowSystem();
   QApplication app(argc, argv);
   installFontSubstitutions();
+  Options options;
+  if (argc > 2 && QString::fromLocal8Bit(argv[1]) == "--seed") {
+    options.seed = std::strtoull(argv[2], nullptr, 10);
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: stage OUTDIR MS:ACTION...\n");
+    std::fprintf(stderr, "usage: stage [--seed N] OUTDIR MS:ACTION...\n");
     return 2;
   }
   const QString outdir = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(outdir);
 
-  QtProgram program;
+  QtProgram program(options);
   Form1& f = program.form;
   const std::map<QString, std::function<void()>> actions = {
       {"go", [&] { f.click(f.Command2); }},
