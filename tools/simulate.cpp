@@ -2,19 +2,25 @@
 // what came of them: how the matches ended, which skits the lottery drew,
 // how deeply the waits nested, and every invariant that did not hold.
 //
-//   simulate [MATCHES] [FIRST_SEED]      (10000 and 1 by default)
+//   simulate [MATCHES] [FIRST_SEED] [--each]      (10000 and 1 by default)
 //
-// The exit status is 1 when any invariant broke.
+// With --each it first prints one line per match: its seed, steps, end and
+// depth of nesting at the end, deepest nesting, the skits drawn, half and full
+// time, and the number and digest of its commentary lines; two builds of the
+// program print the same lines. The exit status is 1 when any invariant broke.
 
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "match/engine.h"
 #include "sim/simulator.h"
 
 int main(int argc, char** argv) {
+  const bool each = argc > 1 && std::strcmp(argv[argc - 1], "--each") == 0;
+  if (each) --argc;
   const std::uint64_t matches = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 10000;
   const std::uint64_t first = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
   const auto start = std::chrono::steady_clock::now();
@@ -26,6 +32,16 @@ int main(int argc, char** argv) {
   int deepest = 0;
   for (std::uint64_t seed = first; seed < first + matches; ++seed) {
     const SimulatedMatch m = simulateMatch(seed);
+    if (each) {
+      std::printf("seed %llu steps %llu end %s depth %d deepest %d skits",
+                  static_cast<unsigned long long>(seed), static_cast<unsigned long long>(m.steps),
+                  nameOf(m.cause), m.endDepth, m.deepest);
+      for (std::uint64_t k : m.lotteryStarts)
+        std::printf(" %llu", static_cast<unsigned long long>(k));
+      std::printf(" half %d full %d lines %llu %016llx\n", m.halfTime, m.fullTime,
+                  static_cast<unsigned long long>(m.lines),
+                  static_cast<unsigned long long>(m.linesDigest));
+    }
     steps += m.steps;
     ++ends[static_cast<std::size_t>(m.cause)];
     ++endDepths[std::min<std::size_t>(static_cast<std::size_t>(m.endDepth), endDepths.size() - 1)];

@@ -393,6 +393,21 @@ const Broadcast = (() => {
     node.el.style.height = `${node.picture.height}px`;
   }
 
+  // Alt and a button's underlined letter click it, as on the desktop, in every
+  // browser (each has its own keys for access keys, and some none).
+  document.addEventListener("keydown", (event) => {
+    if (!event.altKey || event.ctrlKey || event.metaKey || event.key.length !== 1) return;
+    if (sheet.open || ended) return;
+    const key = event.key.toLowerCase();
+    const target = Array.from(stage.querySelectorAll("button[accesskey]")).find(
+      (b) => b.accessKey === key && !b.disabled && b.offsetParent !== null && !b.closest("[hidden]"),
+    );
+    if (!target) return;
+    event.preventDefault();
+    target.focus();
+    target.click();
+  });
+
   // ---- The information sheet -----------------------------------------------------
   const sheet = document.getElementById("sheet");
   sheet.querySelector("form").addEventListener("submit", (event) => {
@@ -483,7 +498,7 @@ const Broadcast = (() => {
     const left = (vw - width * scale) / 2;
     const top = (vh - height * scale) / 2;
     stage.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
-    document.body.dataset.scale = scale;
+    document.body.dataset.fitted = `${vw}x${vh}`;
     tools.classList.toggle("beside", roomBeside && !roomBelow);
   }
   addEventListener("resize", fit);

@@ -30,3 +30,8 @@ target_link_libraries(simulate_web PRIVATE blunderfest_sim)
 set_target_properties(simulate_web PROPERTIES OUTPUT_NAME simulate SUFFIX .js)
 target_link_options(simulate_web PRIVATE
   -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
+
+# Debian's emscripten links with the node on PATH and keeps the modules it
+# needs under /usr/share/nodejs.
+set_target_properties(blunderfest_web simulate_web PROPERTIES
+  CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;NODE_PATH=/usr/share/nodejs")

@@ -51,6 +51,7 @@ class Simulation {
     judgeTheEnd();
     checkNothingRunsAfterTheEnd();
     checkHalfAndFullTime();
+    digestLines();
     return result_;
   }
 
@@ -259,6 +260,21 @@ class Simulation {
     }
     result_.halfTime = half.has_value();
     result_.fullTime = full.has_value();
+  }
+
+  // FNV-1a over every line with its step and kind.
+  void digestLines() {
+    std::uint64_t h = 14695981039346656037ull;
+    auto add = [&h](const std::string& bytes) {
+      for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ull;
+    };
+    for (const auto& said : platform_.transcript()) {
+      add(std::to_string(said.step) + (said.interrupts ? "!" : ":"));
+      add(said.line);
+      add("\n");
+    }
+    result_.lines = platform_.transcript().size();
+    result_.linesDigest = h;
   }
 
   VirtualPlatform platform_;

@@ -25,6 +25,9 @@ struct SimulatedMatch {
   int deepest = 0;   // the deepest nesting of passes seen
   std::array<std::uint64_t, LotteryRows> lotteryStarts{};
   bool halfTime = false, fullTime = false;
+  // The commentary lines shown, and a digest of them with their steps: two
+  // builds of the program that show the same lines at the same steps agree.
+  std::uint64_t lines = 0, linesDigest = 0;
   std::vector<std::string> violations;  // what did not hold, with the step
 };
 

@@ -1,0 +1,298 @@
+// The broadcast as a web page in headless Chromium: the page's platform (its
+// clock, waits, dialog, end and hidden tab), the window drawn at the design's
+// pixels, the options of the address, the fit to the browser window, the
+// keyboard, and the offline cache. The program itself is tested natively.
+//
+// The match runs in virtual time (Playwright's clock) wherever the test can:
+// only loading the page and the offline visit take real time.
+//
+// Environment: SITE (the built site), LINEUPS (the native tool that prints
+// what a seed gives), NODE_PATH (playwright-core), CHROMIUM (optional).
+"use strict";
+const { test, before, after } = require("node:test");
+const assert = require("node:assert/strict");
+const { execFileSync } = require("node:child_process");
+const fs = require("node:fs");
+const os = require("node:os");
+const path = require("node:path");
+const { chromium } = require("playwright-core");
+const { serve } = require("../../web/serve.js");
+
+const Design = { width: 691, height: 506 };
+const shots = fs.mkdtempSync(path.join(os.tmpdir(), "blunderfest-web-"));
+let server, base, browser;
+
+before(async () => {
+  server = await serve(process.env.SITE);
+  base = `http://127.0.0.1:${server.address().port}/`;
+  browser = await chromium.launchPersistentContext(path.join(shots, "profile"), {
+    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+    args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+    viewport: { width: Design.width, height: Design.height + 80 },
+  });
+  console.log(`screenshots in ${shots}`);
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// A fresh page on `query`, its clock virtual unless `realTime`, once the
+// program waits for its first step.
+async function open(query = "", { realTime = false, viewport } = {}) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on("pageerror", (e) => errors.push(e.message));
+  page.errors = errors;
+  if (viewport) await page.setViewportSize(viewport);
+  if (!realTime) {
+    // Virtual time stands still but for the test's own steps.
+    await page.clock.install({ time: new Date("2026-06-10T20:00:00Z") });
+    await page.clock.pauseAt(new Date("2026-06-10T20:00:01Z"));
+  }
+  await page.goto(base + query);
+  await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting);
+  return page;
+}
+
+const run = (page, ms) => page.clock.runFor(ms);
+const element = (page, name) => page.locator(`[data-name="${name}"]`);
+const text = (page, name) => element(page, name).textContent();
+const shot = (page, name) => page.screenshot({ path: path.join(shots, `${name}.png`) });
+const left = (page, name) => element(page, name).evaluate((e) => parseFloat(e.style.left));
+
+// The colour of the page's pixel at design pixel (x, y) of the broadcast.
+async function pixel(page, x, y) {
+  const box = await page.locator("#broadcast").boundingBox();
+  const scale = box.width / Design.width;
+  const png = await page.screenshot({
+    clip: { x: box.x + (x + 0.5) * scale - 0.5, y: box.y + (y + 0.5) * scale - 0.5, width: 1, height: 1 },
+  });
+  return page.evaluate(async (bytes) => {
+    const image = await createImageBitmap(new Blob([new Uint8Array(bytes)]));
+    const canvas = new OffscreenCanvas(1, 1);
+    const context = canvas.getContext("2d");
+    context.drawImage(image, 0, 0);
+    const [r, g, b] = context.getImageData(0, 0, 1, 1).data;
+    return "#" + [r, g, b].map((c) => c.toString(16).padStart(2, "0")).join("");
+  }, [...png]);
+}
+
+async function kickOff(page) {
+  await element(page, "Command2").click();
+  await run(page, 100);
+  await element(page, "Command5").click();
+  await run(page, 100);
+}
+
+test("the title screen shows every element at its design pixels and colours", async () => {
+  const page = await open("?seed=1998");
+  await run(page, 200);
+  await shot(page, "title");
+  // Centred on the window's outer size: (691 + 6 - 509) / 2 and (506 + 29 - 297) / 2.
+  const builder = await element(page, "Picture2").boundingBox();
+  const stage = await page.locator("#broadcast").boundingBox();
+  assert.deepEqual([builder.x - stage.x, builder.y - stage.y, builder.width, builder.height],
+    [94, 119, 509, 297]);
+  // Window pixels: the match screen lies at (-2, -2), the builder at (94, 119).
+  const probes = [
+    [[3, 300], "#008000", "the pitch"],
+    [[100, 125], "#0000c0", "the builder's dark blue"],
+    [[520, 110], "#808080", "the grey scoreboard"],
+    [[495, 100], "#ff8000", "the scoreboard's orange border, 3 pixels inside its box"],
+    [[497, 100], "#808080", "and no wider"],
+    [[12, 252], "#ffffff", "the left goal's white outline"],
+    [[21, 237], "#404040", "its dark grey net, a cross every 8 pixels from its corner"],
+    [[22, 237], "#008000", "and the pitch between"],
+    [[450, 160], "#c00000", "the decorative flag's red stripe"],
+    [[570, 160], "#8080ff", "its light blue stripe"],
+    [[300, 444], "#ffffff", "the commentary box"],
+    [[5, 120], "#404040", "the wall before the stands"],
+  ];
+  for (const [[x, y], want, what] of probes) assert.equal(await pixel(page, x, y), want, what);
+  const go = await element(page, "Command2").boundingBox();
+  assert.deepEqual([go.x - builder.x, go.y - builder.y, go.width, go.height], [184, 222, 119, 47]);
+  assert.equal(await element(page, "Command2").innerText(), "Go");
+  assert.equal(await element(page, "Command2").locator("u").textContent(), "G");
+  assert.equal(await element(page, "cmdExit").isDisabled(), true);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("Go, Go: the match plays, the ball moves, the commentary and its live region follow",
+  async () => {
+    const page = await open("?seed=7");
+    await kickOff(page);
+    assert.equal(await element(page, "Picture6").isVisible(), false);
+    const lines = new Set();
+    const balls = new Set();
+    for (let second = 0; second < 30; ++second) {
+      await run(page, 1000);
+      lines.add(await text(page, "Announcer"));
+      balls.add(await left(page, "picBall"));
+    }
+    await shot(page, "match");
+    assert.ok(lines.size >= 3, `the commentary changed ${lines.size} times`);
+    assert.ok(balls.size >= 5, `the ball stood in ${balls.size} places`);
+    assert.equal(await text(page, "Label20"), "02:30"); // five match seconds a second
+    const live = page.getByRole("status");
+    assert.equal(await live.getAttribute("aria-live"), "polite");
+    assert.equal(await live.textContent(), await text(page, "Announcer"));
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+test("i. opens the information sheet; the bomb falls on under it; OK closes it", async () => {
+  const page = await open("?seed=5");
+  const sheet = page.locator("#sheet");
+  await element(page, "Command4(0)").click();
+  await run(page, 50);
+  assert.equal(await sheet.isVisible(), true);
+  const country = await text(page, "Label17");
+  assert.ok(await sheet.locator("h2").textContent());
+  const lines = await sheet.locator(".text p").allTextContents();
+  assert.ok(lines.length > 1 && lines.join("\n").toLowerCase().includes(country.toLowerCase()));
+  const sheetBox = await sheet.boundingBox();
+  for (const p of await sheet.locator(".text p").all()) {
+    const box = await p.boundingBox();
+    assert.ok(box.height < 30, "each of the sheet's lines stays on one line");
+    assert.ok(box.x + box.width <= sheetBox.x + sheetBox.width + 1);
+  }
+  await shot(page, "sheet");
+  const falling = await element(page, "lebomb").evaluate((e) => e.style.top);
+  await run(page, 500);
+  assert.notEqual(await element(page, "lebomb").evaluate((e) => e.style.top), falling);
+  await sheet.getByRole("button", { name: "OK" }).click();
+  await run(page, 50);
+  assert.equal(await sheet.isVisible(), false);
+  // The builder answers again.
+  await element(page, "Command1(0)").click();
+  await run(page, 50);
+  assert.notEqual(await text(page, "Label17"), country);
+  await page.close();
+});
+
+test("the match's Exit ends the broadcast 4 s after its line, and the page offers a new match",
+  async () => {
+    const page = await open("?seed=11");
+    await kickOff(page);
+    await run(page, 20000);
+    await element(page, "cmdExit").click();
+    await run(page, 50);
+    assert.equal(await text(page, "Announcer"), "Typical of a soccer player.  Quitter.  C-ya.");
+    await run(page, 3850);
+    assert.equal(await page.locator("#ended").isVisible(), false, "not before 4 s");
+    await run(page, 200);
+    assert.equal(await page.locator("#ended").isVisible(), true, "by 4 s");
+    const clock = await text(page, "Label20");
+    await run(page, 5000);
+    assert.equal(await text(page, "Label20"), clock, "nothing runs after the end");
+    await shot(page, "ended");
+    await page.locator("#ended button").click();
+    await page.waitForFunction(() => Broadcast.state().waiting && !Broadcast.state().ended);
+    assert.equal(await element(page, "Picture2").isVisible(), true);
+    await page.close();
+  });
+
+test("?seed=N gives the countries and names the desktop program gives for N", async () => {
+  for (const seed of [1998, 42]) {
+    const [home, away, ...names] = execFileSync(process.env.LINEUPS, [String(seed)])
+      .toString().trim().split("\n");
+    const page = await open(`?seed=${seed}`);
+    assert.equal(await text(page, "Label17"), home);
+    assert.equal(await text(page, "Label18"), away);
+    await element(page, "Command2").click();
+    await run(page, 50);
+    const tips = await page.locator('[data-name^="player("]').evaluateAll((figures) =>
+      figures.map((f) => f.title));
+    assert.deepEqual(tips, names, "a figure's name is its tool-tip");
+    await page.close();
+  }
+});
+
+test("a hidden tab stops the clock; shown again it goes on where it was", async () => {
+  const page = await open("?seed=3");
+  await kickOff(page);
+  await run(page, 2000);
+  const setHidden = (hidden) => page.evaluate((h) => {
+    Object.defineProperty(document, "hidden", { configurable: true, get: () => h });
+    document.dispatchEvent(new Event("visibilitychange"));
+  }, hidden);
+  await setHidden(true);
+  const clock = await text(page, "Label20");
+  await run(page, 10000);
+  assert.equal(await text(page, "Label20"), clock);
+  await setHidden(false);
+  await run(page, 1100);
+  const minutes = (t) => Number(t.slice(0, 2)) * 60 + Number(t.slice(3));
+  assert.equal(minutes(await text(page, "Label20")) - minutes(clock), 5);
+  await page.close();
+});
+
+test("the broadcast fits any browser window: largest scale, aspect kept, centred", async () => {
+  const page = await open("?seed=1");
+  for (const viewport of [{ width: 360, height: 640 }, { width: 1920, height: 1080 },
+    { width: 800, height: 520 }]) {
+    await page.setViewportSize(viewport);
+    await page.waitForFunction((v) => document.body.dataset.fitted === `${v.width}x${v.height}`,
+      viewport);
+    const box = await page.locator("#broadcast").boundingBox();
+    const tools = await page.locator("#tools").boundingBox();
+    assert.ok(Math.abs(box.width / box.height - Design.width / Design.height) < 0.01);
+    assert.ok(box.x >= -0.5 && box.y >= -0.5 && box.x + box.width <= viewport.width + 0.5 &&
+      box.y + box.height <= viewport.height + 0.5, "inside the window");
+    assert.ok(Math.abs(box.x - (viewport.width - box.x - box.width)) < 1, "centred across");
+    // One side fills the window, or its height less the page's buttons below.
+    const fills = [viewport.width - box.width, viewport.height - box.height,
+      viewport.height - 80 - box.height].some((d) => Math.abs(d) < 1);
+    assert.ok(fills, `as large as fits in ${viewport.width} x ${viewport.height}`);
+    const apart = tools.y >= box.y + box.height || tools.x >= box.x + box.width;
+    assert.ok(apart, "the page's buttons cover none of the broadcast");
+    await shot(page, `fit-${viewport.width}x${viewport.height}`);
+  }
+  await page.close();
+});
+
+test("the keyboard alone: the design's tab order, Alt+G for Go, Enter on the lineups' Go",
+  async () => {
+    const page = await open("?seed=9");
+    const order = [];
+    for (let i = 0; i < 12; ++i) {
+      await page.keyboard.press("Tab");
+      order.push(await page.evaluate(() => document.activeElement.dataset.name));
+    }
+    assert.deepEqual(order, ["Command1(0)", "Combo1(2)", "Combo1(1)", "Combo1(0)", "Combo1(3)",
+      "Combo1(4)", "Combo1(5)", "Command1(1)", "Command2", "Command3", "Command4(0)",
+      "Command4(1)"]);
+    await page.keyboard.press("Alt+g");
+    await run(page, 50);
+    assert.equal(await element(page, "Picture6").isVisible(), true);
+    await element(page, "Command5").focus();
+    await page.keyboard.press("Enter");
+    await run(page, 50);
+    assert.equal(await element(page, "Picture6").isVisible(), false);
+    assert.equal(await element(page, "cmdExit").isEnabled(), true);
+    await page.close();
+  });
+
+test("installable, and after one visit the broadcast plays offline", async () => {
+  // Real time: the service worker installs as the browser pleases.
+  const page = await open("?seed=2", { realTime: true });
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const cdp = await page.context().newCDPSession(page);
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors, []);
+  await browser.setOffline(true);
+  server.close();
+  await page.reload();
+  await page.waitForFunction(() => Broadcast.state().waiting);
+  await element(page, "Command2").click();
+  await page.waitForFunction(() => !document.querySelector('[data-name="Picture6"]').hidden);
+  await shot(page, "offline");
+  await browser.setOffline(false);
+  await page.close();
+});
