@@ -6,11 +6,18 @@ set -euo pipefail
 # which Debian 12 does not pull in with it.
 PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev
           qt6-speech-flite-plugin libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db)
+          fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
+          emscripten chromium)
+# The web page's tests get their driver with npm; a node installed from
+# elsewhere brings its own npm, which Debian's package would clash with.
+command -v npm >/dev/null 2>&1 || PACKAGES+=(npm)
 
+# install_missing [PACKAGE...]: installs those of the packages (all of
+# PACKAGES when none are named) that are not installed yet.
 install_missing() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
+  local wanted=("$@") missing=()
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${PACKAGES[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
