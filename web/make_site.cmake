@@ -1,6 +1,8 @@
 # Puts the site together around the built program: cmake -DSOURCE=... -DSITE=... -P
 # The folder then holds every file the page needs and nothing else.
 
+# What an earlier build left and this one does not make goes.
+file(REMOVE_RECURSE ${SITE}/fonts ${SITE}/pictures)
 foreach(page index.html page.css page.js manifest.webmanifest)
   configure_file(${SOURCE}/web/${page} ${SITE}/${page} COPYONLY)
 endforeach()
@@ -11,7 +13,7 @@ file(COPY ${pictures} DESTINATION ${SITE}/pictures)
 # New Roman, with their licence (SIL Open Font License 1.1).
 set(FONTS /usr/share/fonts/truetype/liberation2)
 file(COPY ${FONTS}/LiberationSans-Regular.ttf ${FONTS}/LiberationSans-Bold.ttf
-     ${FONTS}/LiberationSans-Italic.ttf ${FONTS}/LiberationSans-BoldItalic.ttf
+     ${FONTS}/LiberationSans-BoldItalic.ttf
      ${FONTS}/LiberationSerif-Regular.ttf ${FONTS}/LiberationSerif-Bold.ttf
      DESTINATION ${SITE}/fonts)
 configure_file(/usr/share/doc/fonts-liberation2/copyright ${SITE}/fonts/LICENSE.txt COPYONLY)

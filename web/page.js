@@ -162,6 +162,12 @@ const Broadcast = (() => {
       return;
     }
     if (kind === Kind.Line) return; // a line lies where its ends are
+    const node = nodes[id];
+    // What has moved once moves again (the figures, the ball, the bomb): it
+    // gets a layer of its own, which the browser moves without painting.
+    if (node.box && (node.box.left !== left || node.box.top !== top) &&
+        (kind === Kind.Panel || kind === Kind.Image))
+      el.classList.add("moving");
     const s = el.style;
     s.left = `${left}px`;
     s.top = `${top}px`;
@@ -171,9 +177,9 @@ const Broadcast = (() => {
       s.width = `${width}px`;
       s.height = `${height}px`;
     }
-    if (kind === Kind.Shape) shapeBox(nodes[id]);
-    else if (kind === Kind.Image) imageBox(nodes[id]);
-    nodes[id].box = { left, top, width, height };
+    node.box = { left, top, width, height };
+    if (kind === Kind.Shape) shapeBox(node);
+    else if (kind === Kind.Image) imageBox(node);
   }
 
   function panel(id, back, border, toolTip, picture, pictureWidth, pictureHeight) {
@@ -484,6 +490,7 @@ const Broadcast = (() => {
   const tools = document.getElementById("tools");
   const fullScreen = document.getElementById("fullscreen");
   const ToolsHeight = 40;
+  let fitted = 0; // the scale the picture was last drawn at
   function fit() {
     const width = parseFloat(stage.style.width) || 691;
     const height = parseFloat(stage.style.height) || 506;
@@ -498,6 +505,12 @@ const Broadcast = (() => {
     const left = (vw - width * scale) / 2;
     const top = (vh - height * scale) / 2;
     stage.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    if (scale !== fitted) {
+      // The moving elements' own layers are drawn afresh at the new scale.
+      fitted = scale;
+      stage.classList.add("refit");
+      requestAnimationFrame(() => requestAnimationFrame(() => stage.classList.remove("refit")));
+    }
     document.body.dataset.fitted = `${vw}x${vh}`;
     tools.classList.toggle("beside", roomBeside && !roomBelow);
   }

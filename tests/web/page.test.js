@@ -212,6 +212,43 @@ test("?seed=N gives the countries and names the desktop program gives for N", as
   }
 });
 
+test("?voice=1 reads the lines aloud under the speaking policy; the Voice button stops it",
+  async () => {
+    const page = await browser.newPage();
+    // A speech synthesis that records what it is asked and speaks until told.
+    await page.addInitScript(() => {
+      const said = (window.said = []);
+      let current = null;
+      Object.defineProperty(window, "speechSynthesis", { value: {
+        speak(u) { said.push(u.text); current = u; },
+        cancel() { said.push("(cut)"); const u = current; current = null; u?.onend?.(); },
+        pause() {}, resume() {},
+      } });
+      window.finishLine = () => { const u = current; current = null; u?.onend?.(); };
+    });
+    await page.clock.install({ time: new Date("2026-06-10T20:00:00Z") });
+    await page.clock.pauseAt(new Date("2026-06-10T20:00:01Z"));
+    await page.goto(base + "?seed=4&voice=1");
+    await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting);
+    assert.equal(await page.locator("#voice").getAttribute("aria-pressed"), "true");
+    await kickOff(page);
+    await run(page, 3000);
+    const first = await page.evaluate(() => window.said.slice());
+    assert.ok(first.length >= 1 && first[0] !== "(cut)", "the intro's first line is read");
+    assert.equal(first[first.length - 1], await text(page, "Announcer"));
+    // A skit's line cuts short the one being read.
+    await run(page, 12000);
+    const later = await page.evaluate(() => window.said.slice());
+    assert.ok(later.includes("(cut)"), later.join(" | "));
+    await page.locator("#voice").click();
+    assert.equal(await page.locator("#voice").getAttribute("aria-pressed"), "false");
+    const silenced = (await page.evaluate(() => window.said.length));
+    await page.evaluate(() => window.finishLine());
+    await run(page, 10000);
+    assert.equal(await page.evaluate(() => window.said.length), silenced, "silent once off");
+    await page.close();
+  });
+
 test("a hidden tab stops the clock; shown again it goes on where it was", async () => {
   const page = await open("?seed=3");
   await kickOff(page);
