@@ -553,8 +553,8 @@ const Broadcast = (() => {
     end,
     speech,
     // For looking at the skits that come only now and then (card, football,
-    // injury, interject): the skit starts as soon as the program next waits,
-    // when the match runs and no skit holds the display.
+    // injury, interject): the skit starts as soon as the match runs and no
+    // skit holds the display.
     stage: (skit) => {
       const which = ["card", "football", "injury", "interject"].indexOf(skit);
       if (which >= 0) queue(Input.Stage, 0, which);
