@@ -65,9 +65,9 @@ async function firstFrame(base) {
   return withBrowser(async (browser) => {
     const page = await browser.newPage({ viewport: { width: 691, height: 586 } });
     await page.goto(base + "?seed=1998");
-    await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting);
-    return page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() =>
-      requestAnimationFrame(() => resolve(performance.now())))));
+    // The page marks the frame after the program's first drawing of the window.
+    await page.waitForFunction(() => performance.getEntriesByName("first-frame").length > 0);
+    return page.evaluate(() => performance.getEntriesByName("first-frame")[0].startTime);
   });
 }
 
