@@ -159,13 +159,14 @@ const Broadcast = (() => {
   function place(id, left, top, width, height, visible, z) {
     const { el, kind } = nodes[id];
     el.hidden = !visible;
-    el.style.zIndex = z;
     if (id === 0) {
+      // The window itself: the page's own notices lie in front of it.
       stage.style.width = `${width}px`;
       stage.style.height = `${height}px`;
       fit();
       return;
     }
+    el.style.zIndex = z;
     if (kind === Kind.Line) return; // a line lies where its ends are
     const node = nodes[id];
     // What has moved once moves again (the figures, the ball, the bomb): it

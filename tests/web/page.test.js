@@ -67,9 +67,12 @@ const left = (page, name) => element(page, name).evaluate((e) => parseFloat(e.st
 async function pixel(page, x, y) {
   const box = await page.locator("#broadcast").boundingBox();
   const scale = box.width / Design.width;
-  const png = await page.screenshot({
-    clip: { x: box.x + (x + 0.5) * scale - 0.5, y: box.y + (y + 0.5) * scale - 0.5, width: 1, height: 1 },
-  });
+  return pagePixel(page, box.x + (x + 0.5) * scale - 0.5, box.y + (y + 0.5) * scale - 0.5);
+}
+
+// The colour of the page's pixel at (x, y) as the screen shows it.
+async function pagePixel(page, x, y) {
+  const png = await page.screenshot({ clip: { x, y, width: 1, height: 1 } });
   return page.evaluate(async (bytes) => {
     const image = await createImageBitmap(new Blob([new Uint8Array(bytes)]));
     const canvas = new OffscreenCanvas(1, 1);
@@ -190,6 +193,10 @@ test("the match's Exit ends the broadcast 4 s after its line, and the page offer
     await run(page, 5000);
     assert.equal(await text(page, "Label20"), clock, "nothing runs after the end");
     await shot(page, "ended");
+    // The notice shows in front of the stopped broadcast.
+    const button = await page.locator("#ended button").boundingBox();
+    assert.equal(await pagePixel(page, Math.round(button.x + 4), Math.round(button.y + button.height / 2)),
+      "#333333");
     await page.locator("#ended button").click();
     await page.waitForFunction(() => Broadcast.state().waiting && !Broadcast.state().ended);
     assert.equal(await element(page, "Picture2").isVisible(), true);
