@@ -275,7 +275,7 @@ test("a hidden tab stops the clock; shown again it goes on where it was", async 
   await page.close();
 });
 
-test("the broadcast fits any browser window: largest scale, aspect kept, centred", async () => {
+test("the broadcast fits any browser window: largest scale, aspect kept, centred; full screen", async () => {
   const page = await open("?seed=1");
   for (const viewport of [{ width: 360, height: 640 }, { width: 1920, height: 1080 },
     { width: 800, height: 520 }]) {
@@ -296,6 +296,12 @@ test("the broadcast fits any browser window: largest scale, aspect kept, centred
     assert.ok(apart, "the page's buttons cover none of the broadcast");
     await shot(page, `fit-${viewport.width}x${viewport.height}`);
   }
+  const fullScreen = page.locator("#fullscreen");
+  await fullScreen.click();
+  await page.waitForFunction(() => document.fullscreenElement === document.documentElement);
+  assert.equal(await fullScreen.textContent(), "Leave full screen");
+  await fullScreen.click();
+  await page.waitForFunction(() => document.fullscreenElement === null);
   await page.close();
 });
 
