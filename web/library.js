@@ -68,9 +68,6 @@ mergeInto(LibraryManager.library, {
   web_message: function (title, text) {
     Broadcast.message(UTF8ToString(title), UTF8ToString(text));
   },
-  web_commentary: function (line) {
-    Broadcast.commentary(UTF8ToString(line));
-  },
   web_end: function () {
     Broadcast.end();
   },

@@ -77,6 +77,11 @@ const Broadcast = (() => {
   });
 
   // ---- The window's elements ------------------------------------------------------
+  // One page element per display element, nested as the form nests them, so
+  // that containers clip, the browser repaints only what moved, the buttons and
+  // lists are the browser's own (keyboard, access keys, screen readers), a
+  // figure's name is its tool-tip and the picture is crisp at every scale. A
+  // canvas would have to do all of that again by hand.
   const Kind = { Panel: 0, Label: 1, Button: 2, List: 3, Shape: 4, Line: 5, Image: 6 };
   const nodes = []; // by the program's element id
   const stage = document.getElementById("broadcast");
@@ -88,7 +93,6 @@ const Broadcast = (() => {
     [1854 / 2048, 434 / 2048],
     [1825 / 2048, 443 / 2048],
   ];
-  let live = null; // the commentary line
 
   function font(el, serif, pixels, bold, italic) {
     const [ascent, descent] = lineRatios[serif];
@@ -149,10 +153,9 @@ const Broadcast = (() => {
       el.draggable = false;
     }
     if (name === "Announcer") {
-      // Screen readers announce every new commentary line.
+      // The commentary line: screen readers announce every new line.
       el.setAttribute("role", "status");
       el.setAttribute("aria-live", "polite");
-      live = el;
     }
   }
 
@@ -553,9 +556,6 @@ const Broadcast = (() => {
     line,
     image,
     message,
-    commentary: (line) => {
-      if (live) live.dataset.line = line;
-    },
     end,
     speech,
     // For looking at the skits that come only now and then (card, football,

@@ -44,8 +44,6 @@ void web_image(int id, const char* picture, int width, int height, int stretch);
 
 // ---- The rest of the platform ----------------------------------------------------
 void web_message(const char* title, const char* text);
-// A new line on the commentary display.
-void web_commentary(const char* line);
 // The broadcast has ended.
 void web_end();
 // The voice.

@@ -112,8 +112,6 @@ void WebPlatform::messageBox(const std::string& title, const std::string& text) 
     if (await(true)) break;
 }
 
-void WebPlatform::commentary(const std::string& line, bool) { web_commentary(line.c_str()); }
-
 int WebPlatform::screenWidth() { return web_screen_width() * TwipsPerPixel; }
 int WebPlatform::screenHeight() { return web_screen_height() * TwipsPerPixel; }
 

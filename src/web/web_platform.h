@@ -36,7 +36,6 @@ class WebPlatform : public Platform {
   int windowOuterHeight() override;
   void moveWindow(int, int) override {}  // the page places the broadcast itself
   Random& random() override { return random_; }
-  void commentary(const std::string& line, bool interrupts) override;
   Speaker* speaker() override { return speaker_.get(); }
   // The browser's speech synthesis reads the lines aloud.
   void giveVoice();
