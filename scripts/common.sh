@@ -6,7 +6,8 @@ set -euo pipefail
 # which Debian 12 does not pull in with it.
 PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev
           qt6-speech-flite-plugin libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db)
+          fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
+          lintian)
 
 install_missing() {
   local missing=()
