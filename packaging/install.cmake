@@ -1,7 +1,7 @@
 # Installing the program as a desktop program (cmake --install), and its Debian
 # package (cpack -G DEB): the program, its menu entry, its icon in every size a
-# desktop asks for, its AppStream metadata, its manual page, its copyright and
-# its changelog.
+# desktop asks for, its AppStream metadata with its screenshots, its manual
+# page, its copyright and its changelog.
 
 include(GNUInstallDirs)
 
@@ -44,6 +44,19 @@ add_custom_command(OUTPUT ${ICON_PNGS}
   DEPENDS render_icon ${CMAKE_SOURCE_DIR}/assets/icon.svg
   COMMENT "Rendering the icon's PNG sizes")
 
+# The screenshots of the metadata, rendered from the window. A software centre
+# fetches them from the project's site, where each release's pictures are
+# published beside the package: a metadata file can name only web addresses.
+set(SCREENSHOTS title lineups match)
+set(SCREENSHOT_PNGS ${SCREENSHOTS})
+list(TRANSFORM SCREENSHOT_PNGS REPLACE "^(.+)$" "${CMAKE_BINARY_DIR}/screenshots/\\1.png")
+set(BLUNDERFEST_SCREENSHOTS_URL "https://grobnik.net/blunderfest/screenshots/${PROJECT_VERSION}")
+set(BLUNDERFEST_SCREENSHOTS_DIR ${CMAKE_INSTALL_DATADIR}/${PROJECT_NAME}/screenshots)
+add_custom_command(OUTPUT ${SCREENSHOT_PNGS}
+  COMMAND render_screenshots ${CMAKE_BINARY_DIR}/screenshots
+  DEPENDS render_screenshots
+  COMMENT "Rendering the screenshots")
+
 set(DESKTOP_ENTRY ${CMAKE_BINARY_DIR}/${BLUNDERFEST_APP_ID}.desktop)
 set(METAINFO ${CMAKE_BINARY_DIR}/${BLUNDERFEST_APP_ID}.metainfo.xml)
 set(MANUAL ${CMAKE_BINARY_DIR}/blunderfest.6)
@@ -60,7 +73,7 @@ foreach(text ${MANUAL} ${DEBIAN_CHANGELOG_FILE})
 endforeach()
 
 add_custom_target(desktop_files ALL
-  DEPENDS ${ICON_PNGS} ${MANUAL}.gz ${DEBIAN_CHANGELOG_FILE}.gz)
+  DEPENDS ${ICON_PNGS} ${SCREENSHOT_PNGS} ${MANUAL}.gz ${DEBIAN_CHANGELOG_FILE}.gz)
 
 install(TARGETS blunderfest RUNTIME DESTINATION ${BLUNDERFEST_INSTALL_GAMESDIR})
 # Stripped as Debian strips a program: the compiler's notes go too.
@@ -71,7 +84,7 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
 endif()")
 install(FILES ${DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES DESTINATION ${BLUNDERFEST_SCREENSHOTS_DIR})
+install(FILES ${SCREENSHOT_PNGS} DESTINATION ${BLUNDERFEST_SCREENSHOTS_DIR})
 install(FILES assets/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME ${BLUNDERFEST_APP_ID}.svg)
 foreach(size ${ICON_SIZES})
