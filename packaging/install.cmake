@@ -5,8 +5,8 @@
 
 include(GNUInstallDirs)
 
-# A game's program goes where Debian puts games, /usr/games, which is on every
-# user's PATH there; under another prefix, PREFIX/games.
+# A game's program goes where Debian puts games, /usr/games, which is on the
+# PATH of every user there but root; under another prefix, PREFIX/games.
 set(BLUNDERFEST_INSTALL_GAMESDIR games CACHE STRING "Where the program goes, relative to the prefix")
 
 # The one changelog, CHANGELOG.md, read at configure time: its newest release
