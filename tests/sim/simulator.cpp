@@ -228,8 +228,8 @@ class Simulation {
   // with that line the last one shown; only closing the window comes sooner.
   void checkTheSignOff() {
     const auto& said = platform_.transcript();
-    const auto signOff = std::find_if(said.begin(), said.end(),
-                                      [](const auto& s) { return s.line == WalkOffLine; });
+    const auto signOff =
+        std::find_if(said.begin(), said.end(), [](const auto& s) { return s.line == WalkOffLine; });
     if (signOff == said.end() || !endStep_) return;
     if (signOff + 1 != said.end()) fail("\"" + said.back().line + "\" came after the sign-off");
     const std::uint64_t due = signOff->step + FourSeconds;
