@@ -4,17 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
 #include <memory>
 
 #include "app/form1.h"
+#include "platform/options.h"
 #include "platform/virtual_platform.h"
 #include "qt/painting.h"
 #include "qt/program.h"
@@ -187,4 +191,46 @@ TEST(ScaledProgram, StartUpCentresTheWindowOnTheScreen) {
   // Ending makes every later event loop return at once; a short exec clears that.
   QTimer::singleShot(0, qApp, &QCoreApplication::quit);
   QCoreApplication::exec();
+}
+
+// The longest information sheet, windowed and full screen: every one of its
+// nine lines stands on one line, and the box lies on the screen.
+TEST(ScaledProgram, TheInformationSheetShowsEachLineWhole) {
+  const QStringList sheet = {
+      "HUNMANSLAVIA",
+      "(pop. 114 million)",
+      "",
+      "Government: Dictatorship",
+      "Head of State: Generalissimo Robobobonsmann (currently dating Brick Malone-Sparkle)",
+      "Tax Rate: (99%)",
+      "Economic Basis: Internet get-rich-quick schemes",
+      "Staple Food: Toblerone",
+      "Attitude toward USA: \"We need the foreign aid\""};
+  for (bool fullScreen : {false, true}) {
+    SCOPED_TRACE(fullScreen ? "full screen" : "windowed");
+    Options options;
+    options.fullScreen = fullScreen;
+    QtProgram program(options);
+    program.start();
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      int texts = 0;
+      for (const QLabel* label : box->findChildren<QLabel*>()) {
+        if (!label->text().startsWith(sheet[0])) continue;
+        ++texts;
+        const QFontMetrics metrics = label->fontMetrics();
+        EXPECT_EQ(label->height(), sheet.size() * metrics.lineSpacing());
+        for (const QString& line : sheet)
+          EXPECT_LE(metrics.horizontalAdvance(line), label->width());
+      }
+      EXPECT_EQ(texts, 1);
+      EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry()));
+      box->close();
+    });
+    program.platform.messageBox("Country Information", sheet.join("\r\n").toStdString());
+    program.form.click(program.form.Command3);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+  }
 }
