@@ -34,7 +34,8 @@ class WholeLinesBox final : public QMessageBox {
     // Grown about its old centre, and kept on the screen.
     QRect now(QPoint(), frameGeometry().size());
     now.moveCenter(before.center());
-    now.moveLeft(std::clamp(now.left(), screen.left(), screen.right() + 1 - now.width()));
+    now.moveLeft(std::clamp(now.left(), screen.left(),
+                            std::max(screen.left(), screen.right() + 1 - now.width())));
     now.moveTop(std::clamp(now.top(), screen.top(),
                            std::max(screen.top(), screen.bottom() + 1 - now.height())));
     move(now.topLeft());
