@@ -43,7 +43,8 @@ Place placeOf(const Element& e) { return {e.left, e.top, e.width, e.height, e.vi
 // Everything else about an element that shows on screen, per kind.
 auto looksOf(const Panel& p) { return std::tie(p.backColor, p.border, p.toolTip, p.picture); }
 auto looksOf(const Label& l) {
-  return std::tie(l.caption, l.font, l.foreColor, l.opaque, l.backColor, l.alignment, l.autoSize);
+  return std::tie(l.caption, l.font, l.foreColor, l.opaque, l.backColor, l.alignment, l.autoSize,
+                  l.singleLine);
 }
 auto looksOf(const Button& b) {
   return std::tie(b.caption, b.font, b.coloured, b.backColor, b.enabled, b.tabIndex);
@@ -580,9 +581,10 @@ void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, 
         item.font = fontOf(label.font);
       }
       item.box = labelBox(label, item.text, item.font);
-      // Italic glyphs of an autosize label may lean past the measured text.
-      const int lean = label.autoSize ? item.font.pixelSize() / 4 + 2 : 0;
-      item.bounds = item.box.adjusted(-lean, 0, lean, 0);
+      // Italic glyphs of an autosize label may lean past the measured text,
+      // and a one-line label's text runs past its box.
+      const int lean = label.autoSize || label.singleLine ? item.font.pixelSize() / 4 + 2 : 0;
+      item.bounds = textArea(label, item.box, item.text, item.font).adjusted(-lean, 0, lean, 0);
       break;
     }
     case Kind::Shape:
