@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev
           qt6-speech-flite-plugin libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
-          emscripten chromium)
+          lintian emscripten chromium)
 # The web page's tests get their driver with npm; a node installed from
 # elsewhere brings its own npm, which Debian's package would clash with.
 command -v npm >/dev/null 2>&1 || PACKAGES+=(npm)

@@ -13,6 +13,8 @@
 //   card, football, injury, interject     that skit, as soon as no skit holds
 //                                         the display
 //   aside:N   the interjection with its aside drawn as N (0..32), likewise
+//   goal      the goal sequence, likewise, as a shot's arrival starts it
+//   say:TEXT  TEXT shown on the commentary line, as a skit shows its lines
 //   minute:N  the match clock set to minute N (for half time and full time)
 //   shot:NAME a screenshot OUTDIR/NAME.png
 // Example: stage /tmp/shots 500:go 1000:kickoff 40000:card 43000:shot:card
@@ -92,6 +94,13 @@ int main(int argc, char** argv) {
       {"football", [&] { whenFree(program, [&] { f.SkitFootball(); }); }},
       {"injury", [&] { whenFree(program, [&] { f.SkitInjury(); }); }},
       {"interject", [&] { whenFree(program, [&] { f.SkitInterject(); }); }},
+      {"goal",
+       [&] {
+         whenFree(program, [&] {
+           f.HoldAnnouncer = True;  // as the shot that comes before it
+           f.GoalSequence();
+         });
+       }},
   };
 
   for (int i = 2; i < argc; ++i) {
@@ -118,6 +127,8 @@ int main(int argc, char** argv) {
             program.form.SkitInterject();
           });
         };
+    } else if (action.startsWith("say:")) {
+      run = [&f, line = action.mid(4).toStdString()] { f.Announce2(line); };
     } else if (action.startsWith("minute:")) {
       bool number = false;
       const int minute = action.mid(7).toInt(&number);
@@ -131,7 +142,7 @@ int main(int argc, char** argv) {
     }
     // A skit runs until its end inside the call; the end of the program
     // unwinds out of it.
-    QTimer::singleShot(ms, [&program, run] {
+    QTimer::singleShot(ms, Qt::PreciseTimer, [&program, run] {
       if (program.form.ended()) return;
       try {
         run();

@@ -40,9 +40,9 @@ mergeInto(LibraryManager.library, {
                     pictureWidth, pictureHeight);
   },
   web_label: function (id, caption, serif, pixels, bold, italic, fore, opaque, back, align,
-                       autoSize) {
+                       autoSize, singleLine) {
     Broadcast.label(id, UTF8ToString(caption), serif, pixels, bold, italic, fore >>> 0, opaque,
-                    back >>> 0, align, autoSize);
+                    back >>> 0, align, autoSize, singleLine);
   },
   web_button: function (id, caption, serif, pixels, bold, italic, coloured, back, enabled,
                         tabIndex) {

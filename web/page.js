@@ -201,7 +201,8 @@ const Broadcast = (() => {
     el.style.backgroundSize = picture ? `${pictureWidth}px ${pictureHeight}px` : "";
   }
 
-  function label(id, caption, serif, pixels, bold, italic, fore, opaque, back, align, autoSize) {
+  function label(id, caption, serif, pixels, bold, italic, fore, opaque, back, align, autoSize,
+                 singleLine) {
     const node = nodes[id];
     const { el } = node;
     el.textContent = caption.replace(/\r\n?/g, "\n");
@@ -209,7 +210,10 @@ const Broadcast = (() => {
     el.style.color = colour(fore);
     el.style.backgroundColor = opaque ? colour(back) : "";
     el.style.textAlign = ["left", "right", "center"][align];
+    el.style.justifyContent = ["flex-start", "flex-end", "center"][align];
     el.classList.toggle("autosize", !!autoSize);
+    // A one-line label's text stands whole, past its box if need be.
+    el.classList.toggle("single", !!singleLine);
     if (autoSize) el.style.width = el.style.height = "";
     else if (node.box) {
       el.style.width = `${node.box.width}px`;

@@ -8,7 +8,8 @@ namespace {
 // Everything else about an element that shows on screen, per kind.
 auto looksOf(const Panel& p) { return std::tie(p.backColor, p.border, p.toolTip, p.picture); }
 auto looksOf(const Label& l) {
-  return std::tie(l.caption, l.font, l.foreColor, l.opaque, l.backColor, l.alignment, l.autoSize);
+  return std::tie(l.caption, l.font, l.foreColor, l.opaque, l.backColor, l.alignment, l.autoSize,
+                  l.singleLine);
 }
 auto looksOf(const Button& b) {
   return std::tie(b.caption, b.font, b.coloured, b.backColor, b.enabled, b.tabIndex);

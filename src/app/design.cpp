@@ -30,6 +30,7 @@ void applyLook(Element& e, const Look& look) {
       }
       l.alignment = look.align;
       l.autoSize = look.autoSize;
+      l.singleLine = look.singleLine;
       break;
     }
     case Kind::Button: {
@@ -396,7 +397,7 @@ void Form1::loadDesign() {
       {Shape1[10], "Shape1", 10, Picture8, 255, 405, 135, 45, {.back = PitchGreen, .shape = Oval, .opaque = true}},
       {Shape1[7], "Shape1", 7, Picture8,  45, 540, 555, 150, {.back = DarkNavy, .shape = Rounded, .opaque = true}},
       {Shape25[7], "Shape25", 7, Picture1, 1410, 6510, 6855, 375, {.back = White, .shape = Rounded, .opaque = true}},
-      {Announcer, "Announcer", -1, Picture1, 1530, 6570, 6525, 285, {.text = "Announcer", .font = bold975, .fore = WindowText, .align = Align::Center}},
+      {Announcer, "Announcer", -1, Picture1, 1530, 6570, 6525, 285, {.text = "Announcer", .font = bold975, .fore = WindowText, .align = Align::Center, .singleLine = true}},
       {cmdExit,   "cmdExit",   -1, Picture1,  240, 7020,  705, 375, {.text = "&Exit", .font = arial(12, Bold), .back = LightBlue, .disabled = true}},
   });
 
@@ -506,7 +507,7 @@ void Form1::loadDesign() {
   // The card, the offside sign and line, and the goal caption in front.
   add({
       {RedCard,    "RedCard",    -1, Picture1, 1860, 2970, 1875, 2565, {.back = Red, .hidden = true}},
-      {RedCardWho, "RedCardWho", -1, RedCard,    60, 2130, 1725,  270, {.text = "XXX", .font = arial(11.25f, Bold), .fore = Navy, .align = Align::Center}},
+      {RedCardWho, "RedCardWho", -1, RedCard,    60, 2130, 1725,  270, {.text = "XXX", .font = arial(11.25f, Bold), .fore = Navy, .align = Align::Center, .singleLine = true}},
       {OFFS2,   "OFFS2",   -1, Picture1, 4260, 3420, 1995, 1665, {.back = Olive, .hidden = true}},
       {Shape14, "Shape14", -1, OFFS2,     180,  180,  810,  810, {.back = Orange, .opaque = true}},
       {Shape15, "Shape15", -1, OFFS2,     990,  660,  810,  810, {.back = Orange, .opaque = true}},

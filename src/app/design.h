@@ -34,6 +34,7 @@ struct Look {
   Color hatchColor = rgb(0x000000);               // ... and its colour
   Align align = Align::Left;                      // labels
   bool autoSize = false;                          // labels
+  bool singleLine = false;                        // labels: one line, never wrapped or cut
   bool hidden = false;                            // not shown at start
   bool disabled = false;                          // buttons
   const char* toolTip = nullptr;                  // panels

@@ -81,6 +81,9 @@ struct Label : Element {
   Color backColor = ButtonFace;
   Align alignment = Align::Left;
   bool autoSize = false;  // grows to fit its text, from its top-left corner
+  // Its text stands on one line, whole: never wrapped or cut, a text wider
+  // than the box runs past its edges (the commentary line, the carded name).
+  bool singleLine = false;
 };
 
 struct Button : Element {

@@ -143,20 +143,28 @@ void Form1::Command5_Click() {
   SkitIntro();
 }
 
+// The last line, then four seconds of play and the end. Nothing new starts
+// meanwhile, however deeply the click or the walk-off came inside other
+// scripts: those stay suspended until the end, and a second "&Exit" changes
+// nothing.
 void Form1::cmdExit_Click() {
-  Say("Typical of a soccer player.  Quitter.  C-ya.", 4000);
+  if (SigningOff) return;
+  Announce2("Typical of a soccer player.  Quitter.  C-ya.");
+  SigningOff = True;
+  DelayMs(4000);
   EndProgram();
 }
 
 // ---- Commentary and pacing --------------------------------------------------------
 
 void Form1::Announce(const std::string& text) {
-  if (HoldAnnouncer) return;
+  if (HoldAnnouncer || SigningOff) return;
   Announcer.caption = text;
   lineShown(text, false);
 }
 
 void Form1::Announce2(const std::string& text) {
+  if (SigningOff) return;
   Announcer.caption = text;
   lineShown(text, true);
 }

@@ -155,6 +155,10 @@ class Form1 {
   // ---- Match state ----------------------------------------------------------
   Flag HoldAnnouncer = False;
   Flag PlayHalted = False;
+  // Set once the announcer has said his last line ("&Exit" or the walk-off):
+  // for the four seconds left the display keeps that line, the lottery draws
+  // nothing and no goal is called.
+  Flag SigningOff = False;
   int MatchMinute = 0;
   int MatchSecond = 0;
   int HolderIndex = 0;

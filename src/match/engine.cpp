@@ -13,7 +13,7 @@ const LotteryRow* LotteryPick(int draw) {
 void Form1::Timer2_Timer() {
   ++engineTicks;
   if (PlayHalted) return;
-  if (!HoldAnnouncer) RunSkitLottery();
+  if (!HoldAnnouncer && !SigningOff) RunSkitLottery();
   AdvancePossession();
   Wander();
 }

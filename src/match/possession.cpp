@@ -90,8 +90,10 @@ void Form1::AdvancePossession() {
       // The receiver holds the ball from now on. The cycle moves on before a
       // goal sequence, so that a tick run during its waits (from the wait of
       // "&Exit") cannot take the same arrival, and score the same goal, again.
+      // While the announcer signs off, a shot just lies in the net: no goal
+      // is called, and the next pass restarts from the goal marker.
       setPhase(PlayPhase::Holding);
-      if (ShotInFlight) GoalSequence();
+      if (ShotInFlight && !SigningOff) GoalSequence();
       break;
   }
 }

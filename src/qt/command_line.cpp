@@ -12,6 +12,13 @@ const QString Name = QStringLiteral("blunderfest");
 const QString LargestSeed = QString::number(std::numeric_limits<std::uint64_t>::max());
 constexpr int SmallestScale = 1;
 constexpr int LargestScale = 4;
+// What the version says after its first line, as GNU programs do.
+const QString Licence = QStringLiteral(
+    "Copyright (C) " BLUNDERFEST_COPYRIGHT
+    "\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n");
 
 CommandLine refuse(const QString& why) {
   return {CommandLine::Action::Refuse, {}, Name + QStringLiteral(": ") + why};
@@ -66,7 +73,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
   if (parser.isSet(version))
     return {CommandLine::Action::ShowVersion,
             {},
-            Name + QLatin1Char(' ') + QStringLiteral(BLUNDERFEST_VERSION) + QLatin1Char('\n')};
+            Name + QLatin1Char(' ') + QStringLiteral(BLUNDERFEST_VERSION) + QLatin1Char('\n') +
+                Licence};
   if (!parser.positionalArguments().isEmpty())
     return refuse(QStringLiteral("Unexpected argument '%1'. See --help.")
                       .arg(parser.positionalArguments().constFirst()));

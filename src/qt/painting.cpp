@@ -70,6 +70,21 @@ QRect labelBox(const Label& label, const QString& text, const QFont& font) {
   return QRect(box.topLeft(), size);
 }
 
+QRect textArea(const Label& label, const QRect& box, const QString& text, const QFont& font) {
+  if (!label.singleLine) return box;
+  const int extra = QFontMetrics(font).horizontalAdvance(text) - box.width();
+  if (extra <= 0) return box;
+  switch (label.alignment) {
+    case Align::Left:
+      return box.adjusted(0, 0, extra, 0);
+    case Align::Right:
+      return box.adjusted(-extra, 0, 0, 0);
+    case Align::Center:
+      break;
+  }
+  return box.adjusted(-extra / 2, 0, extra - extra / 2, 0);
+}
+
 QRect lineBounds(const Line& line) {
   const QPoint a(toPixels(line.x1), toPixels(line.y1));
   const QPoint b(toPixels(line.x2), toPixels(line.y2));
@@ -189,11 +204,15 @@ void paintLabel(QPainter& painter, const Label& label, const QString& text, cons
       break;
   }
   // A fixed label wraps its words within its box and is clipped by it; an
-  // autosize label is as big as its text (italic overhang may peek out).
-  flags |= label.autoSize ? Qt::TextDontClip : Qt::TextWordWrap;
+  // autosize label is as big as its text (italic overhang may peek out), and
+  // a one-line label's text is laid out whole, past its box if need be.
+  if (label.singleLine)
+    flags |= Qt::TextSingleLine | Qt::TextDontClip;
+  else
+    flags |= label.autoSize ? Qt::TextDontClip : Qt::TextWordWrap;
   painter.setFont(font);
   painter.setPen(qcolor(label.foreColor));
-  painter.drawText(box, flags, text);
+  painter.drawText(textArea(label, box, text, font), flags, text);
 }
 
 void paintImage(QPainter& painter, const Image& image) {

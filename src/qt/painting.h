@@ -30,6 +30,10 @@ QString labelText(const std::string& caption);
 // text's size measured from the top-left corner.
 QRect labelBox(const Label& label, const QString& text, const QFont& font);
 
+// Where a label's text is laid out: its box, widened for a one-line label
+// whose text is wider, about its centre or away from its aligned edge.
+QRect textArea(const Label& label, const QRect& box, const QString& text, const QFont& font);
+
 // The pixels a line may touch, its width included.
 QRect lineBounds(const Line& line);
 

@@ -3,13 +3,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
 
 #include "app/form1.h"
 #include "qt/accessibility.h"
+#include "qt/message_box.h"
+#include "qt/painting.h"
 #include "qt/view.h"
 
 namespace {
@@ -94,8 +95,8 @@ void QtPlatform::endProgram() {
 }
 
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
-  QMessageBox::information(view_ ? view_->window() : nullptr, QString::fromStdString(title),
-                           QString::fromStdString(text));
+  showInformation(view_ ? view_->window() : nullptr, QString::fromStdString(title),
+                  labelText(text));
 }
 
 void QtPlatform::commentary(const std::string&, bool) {

@@ -504,9 +504,10 @@ void View::Impl::syncWindowless(Item& item, const Place& before, bool restyled, 
         item.font = fontOf(label.font);
       }
       item.box = labelBox(label, item.text, item.font);
-      // Italic glyphs of an autosize label may lean past the measured text.
-      const int lean = label.autoSize ? item.font.pixelSize() / 4 + 2 : 0;
-      item.bounds = item.box.adjusted(-lean, 0, lean, 0);
+      // Italic glyphs of an autosize label may lean past the measured text,
+      // and a one-line label's text runs past its box.
+      const int lean = label.autoSize || label.singleLine ? item.font.pixelSize() / 4 + 2 : 0;
+      item.bounds = textArea(label, item.box, item.text, item.font).adjusted(-lean, 0, lean, 0);
       break;
     }
     case Kind::Shape:

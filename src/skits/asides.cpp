@@ -125,6 +125,8 @@ void LittleGirl(Form1& f) {
        {&Form1::shpShirt, &Form1::shpShorts, &Form1::shpHead, &Form1::shpHair, &Form1::shpSocks,
         &Form1::shpLegs, &Form1::Shape10, &Form1::shpArms, &Form1::shpShoulders})
     (f.*part)[j].visible = false;
+  // The stroke between the legs goes with them, or it would cross her dress.
+  f.Line4[j].visible = false;
   f.Say("It appears as if one of the players has revealed", 4000);
   f.Say("his true form and has turned into a little girl.", 4000);
 }

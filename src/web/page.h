@@ -29,7 +29,8 @@ void web_place(int id, int left, int top, int width, int height, int visible, in
 void web_panel(int id, std::uint32_t back, int border, const char* toolTip, const char* picture,
                int pictureWidth, int pictureHeight);
 void web_label(int id, const char* caption, int serif, int pixels, int bold, int italic,
-               std::uint32_t fore, int opaque, std::uint32_t back, int align, int autoSize);
+               std::uint32_t fore, int opaque, std::uint32_t back, int align, int autoSize,
+               int singleLine);
 void web_button(int id, const char* caption, int serif, int pixels, int bold, int italic,
                 int coloured, std::uint32_t back, int enabled, int tabIndex);
 // `entries` holds one entry per line.

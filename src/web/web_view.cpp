@@ -85,7 +85,7 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
       const auto& l = static_cast<const Label&>(e);
       web_label(id, l.caption.c_str(), l.font.face == Face::TimesNewRoman, fontPixels(l.font),
                 l.font.bold, l.font.italic, l.foreColor.rgb, l.opaque, l.backColor.rgb,
-                static_cast<int>(l.alignment), l.autoSize);
+                static_cast<int>(l.alignment), l.autoSize, l.singleLine);
       break;
     }
     case Kind::Button: {

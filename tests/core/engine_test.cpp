@@ -27,21 +27,6 @@ struct Match : Program {
     }
   }
   ScriptedRandom& draws() { return platform.script(); }
-  // A shot from `passer` at goal marker `marker`, the ball at its feet: the
-  // next flight step arrives.
-  void shotArriving(int passer, int marker) {
-    Form1& f = form;
-    f.PreviousIndex = passer;
-    f.PreviousName = f.player[passer].name();
-    f.HolderIndex = marker;
-    f.HolderName = "GOAL";
-    f.HoldAnnouncer = f.ShotInFlight = True;
-    Figure& r = f.player[marker];
-    f.picBall.left = r.left + r.width - 200;
-    f.picBall.top = r.top + r.height - 200;
-    f.PlanFlight(r);
-    f.setPhase(PlayPhase::Flight);
-  }
   std::vector<std::string> lines() const {
     std::vector<std::string> out;
     for (const auto& said : platform.transcript()) out.push_back(said.line);

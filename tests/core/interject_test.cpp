@@ -209,9 +209,10 @@ TEST(Interject, TheLittleGirlComesOnceAndOnlyToFigures2To20) {
       if (el.visible != visibleBefore[e]) hidden.insert(nameOf(el) + (el.visible ? " shown" : ""));
     }
     const std::string i = "(" + std::to_string(j) + ")";
-    EXPECT_EQ(hidden, (std::set<std::string>{"shpShirt" + i, "shpShorts" + i, "shpHead" + i,
-                                             "shpHair" + i, "shpSocks" + i, "shpLegs" + i,
-                                             "Shape10" + i, "shpArms" + i, "shpShoulders" + i}));
+    EXPECT_EQ(hidden,
+              (std::set<std::string>{"shpShirt" + i, "shpShorts" + i, "shpHead" + i, "shpHair" + i,
+                                     "shpSocks" + i, "shpLegs" + i, "Shape10" + i, "shpArms" + i,
+                                     "shpShoulders" + i, "Line4" + i}));
     EXPECT_EQ(girls(), std::vector<int>{j});
     EXPECT_EQ(f.player[j].width, 480);
     EXPECT_EQ(f.player[j].height, 480);

@@ -25,6 +25,22 @@ struct Program {
     form.click(form.Command5);
   }
 
+  // A shot from `passer` at goal marker `marker`, the ball at its feet: the
+  // next flight step arrives.
+  void shotArriving(int passer, int marker) {
+    Form1& f = form;
+    f.PreviousIndex = passer;
+    f.PreviousName = f.player[passer].name();
+    f.HolderIndex = marker;
+    f.HolderName = "GOAL";
+    f.HoldAnnouncer = f.ShotInFlight = True;
+    Figure& r = f.player[marker];
+    f.picBall.left = r.left + r.width - 200;
+    f.picBall.top = r.top + r.height - 200;
+    f.PlanFlight(r);
+    f.setPhase(PlayPhase::Flight);
+  }
+
   // Queues the draw that makes OneOf(list) give its k-th alternative, from 0.
   void pushChoice(const std::string& list, int k) {
     std::size_t at = list.find('*');

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program's command line as a user meets it, with no display at all: help
-# and version on stdout, each refusal one line on stderr with a non-zero
-# status, and only then the look for a display.
+# and version (with the licence) on stdout, each refusal one line on stderr
+# with a non-zero status, and only then the look for a display.
 #   command_line_test.sh PROGRAM VERSION
 set -euo pipefail
 program=$1 version=$2
@@ -23,7 +23,8 @@ grep -q -- "--seed <N>" "$out" && grep -q -- "--scale <F>" "$out" && grep -q -- 
   grep -q -- "--voice" "$out" &&
   [ ! -s "$err" ] || fail "--help: $(cat "$out" "$err")"
 run 0 --version
-[ "$(cat "$out")" = "blunderfest $version" ] && [ ! -s "$err" ] || fail "--version: $(cat "$out" "$err")"
+[ "$(head -n 1 "$out")" = "blunderfest $version" ] && grep -q "^License GPLv3+: GNU GPL version 3 or later" "$out" &&
+  [ ! -s "$err" ] || fail "--version: $(cat "$out" "$err")"
 
 while IFS='|' read -r arguments says; do
   # shellcheck disable=SC2086 # the arguments split at their blanks

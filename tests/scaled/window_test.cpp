@@ -4,16 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
 #include <memory>
 
 #include "app/form1.h"
+#include "platform/options.h"
 #include "platform/virtual_platform.h"
 #include "qt/painting.h"
 #include "qt/program.h"
@@ -121,6 +126,57 @@ TEST_F(ScaledWindow, WhatMovesLeavesNoTrailBehind) {
   EXPECT_EQ(onScreen(), painted());
 }
 
+// The widest commentary lines and a long carded name: a one-line label's
+// text runs past its box at both ends instead of wrapping or being cut, and
+// nothing of it stays behind once a shorter text replaces it.
+TEST_F(ScaledWindow, TextWiderThanAOneLineLabelShowsWholeOnItsLine) {
+  form.RedCard.visible = true;
+  struct Case {
+    Label& label;
+    const char* text;
+  };
+  const Case cases[] = {
+      {form.Announcer, "Welcome to another typically monumentally uninteristing World Cup contest"},
+      {form.Announcer, "Let's see if this draws a card, even though there was nobody around him."},
+      {form.RedCardWho, "Turarobonsmann"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    c.label.caption = "";
+    view->sync();
+    const QImage blank = painted();
+    c.label.caption = c.text;
+    view->sync();
+    const QImage shown = painted();
+    // The device pixels within design pixels [x0, x1) x [y0, y1) of the
+    // label's container that the text changed.
+    QPoint origin;
+    for (const Panel* p = c.label.container; p != &form.Form; p = p->container)
+      origin += boxOf(*p).topLeft();
+    auto changed = [&](double x0, double x1, double y0, double y1) {
+      int n = 0;
+      for (int y = std::ceil((origin.y() + y0) * scale); y < (origin.y() + y1) * scale; ++y)
+        for (int x = std::ceil((origin.x() + x0) * scale); x < (origin.x() + x1) * scale; ++x)
+          n += shown.pixel(x, y) != blank.pixel(x, y);
+      return n;
+    };
+    const QRect box = boxOf(c.label);
+    const QFontMetrics metrics(fontOf(c.label.font));
+    const double half = metrics.horizontalAdvance(QString(c.text)) / 2.0;
+    const double centre = box.left() + box.width() / 2.0, line = metrics.height();
+    ASSERT_GT(2 * half, box.width());
+    const double top = box.top(), left = box.left(), right = box.left() + box.width();
+    EXPECT_GT(changed(centre - half + 1, left, top, top + line), 0) << "the first word";
+    EXPECT_GT(changed(right, centre + half - 1, top, top + line), 0) << "the last word";
+    EXPECT_EQ(changed(left, right, top + line + 1, box.top() + box.height()), 0) << "a second line";
+  }
+  view->window()->show();
+  onScreen();
+  form.Announcer.caption = "Nice play..";
+  view->sync();
+  EXPECT_EQ(onScreen(), painted());
+}
+
 TEST(ScaledProgram, StartUpCentresTheWindowOnTheScreen) {
   QtProgram program;
   program.start();
@@ -135,4 +191,46 @@ TEST(ScaledProgram, StartUpCentresTheWindowOnTheScreen) {
   // Ending makes every later event loop return at once; a short exec clears that.
   QTimer::singleShot(0, qApp, &QCoreApplication::quit);
   QCoreApplication::exec();
+}
+
+// The longest information sheet, windowed and full screen: every one of its
+// nine lines stands on one line, and the box lies on the screen.
+TEST(ScaledProgram, TheInformationSheetShowsEachLineWhole) {
+  const QStringList sheet = {
+      "HUNMANSLAVIA",
+      "(pop. 114 million)",
+      "",
+      "Government: Dictatorship",
+      "Head of State: Generalissimo Robobobonsmann (currently dating Brick Malone-Sparkle)",
+      "Tax Rate: (99%)",
+      "Economic Basis: Internet get-rich-quick schemes",
+      "Staple Food: Toblerone",
+      "Attitude toward USA: \"We need the foreign aid\""};
+  for (bool fullScreen : {false, true}) {
+    SCOPED_TRACE(fullScreen ? "full screen" : "windowed");
+    Options options;
+    options.fullScreen = fullScreen;
+    QtProgram program(options);
+    program.start();
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      int texts = 0;
+      for (const QLabel* label : box->findChildren<QLabel*>()) {
+        if (!label->text().startsWith(sheet[0])) continue;
+        ++texts;
+        const QFontMetrics metrics = label->fontMetrics();
+        EXPECT_EQ(label->height(), sheet.size() * metrics.lineSpacing());
+        for (const QString& line : sheet)
+          EXPECT_LE(metrics.horizontalAdvance(line), label->width());
+      }
+      EXPECT_EQ(texts, 1);
+      EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry()));
+      box->close();
+    });
+    program.platform.messageBox("Country Information", sheet.join("\r\n").toStdString());
+    program.form.click(program.form.Command3);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+  }
 }

@@ -49,6 +49,7 @@ class Simulation {
     result_.deepest = platform_.deepest();
     result_.lotteryStarts = form_.lotteryStarts;
     judgeTheEnd();
+    checkTheSignOff();
     checkNothingRunsAfterTheEnd();
     checkHalfAndFullTime();
     digestLines();
@@ -222,6 +223,21 @@ class Simulation {
       result_.cause = first->second;
     else
       fail("the program ended with no cause due");
+  }
+
+  // "&Exit" and the walk-off end four seconds after their line, to the step,
+  // with that line the last one shown; only closing the window comes sooner.
+  void checkTheSignOff() {
+    const auto& said = platform_.transcript();
+    const auto signOff =
+        std::find_if(said.begin(), said.end(), [](const auto& s) { return s.line == WalkOffLine; });
+    if (signOff == said.end() || !endStep_) return;
+    if (signOff + 1 != said.end()) fail("\"" + said.back().line + "\" came after the sign-off");
+    const std::uint64_t due = signOff->step + FourSeconds;
+    if (closeAt_ && *closeAt_ == *endStep_ && *endStep_ <= due) return;
+    if (*endStep_ != due)
+      fail("the program ended " + std::to_string(*endStep_ - signOff->step) +
+           " steps after the sign-off");
   }
 
   void checkNothingRunsAfterTheEnd() {
