@@ -221,6 +221,8 @@ const Broadcast = (() => {
     }
   }
 
+  // The design's tab indices come first, in their order; a control without one
+  // (the lineups' and the match's buttons) follows in the page's order.
   function button(id, caption, serif, pixels, bold, italic, coloured, back, enabled, tabIndex) {
     const { el } = nodes[id];
     const key = mnemonic(el, caption);
@@ -230,7 +232,7 @@ const Broadcast = (() => {
     el.classList.toggle("coloured", !!coloured);
     el.style.setProperty("--face", coloured ? colour(back) : "");
     el.disabled = !enabled;
-    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : -1;
+    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : 0;
   }
 
   function list(id, entries, chosen, serif, pixels, bold, italic, tabIndex) {
@@ -242,7 +244,7 @@ const Broadcast = (() => {
     }
     el.selectedIndex = chosen < wanted.length ? chosen : -1;
     font(el, serif, pixels, bold, italic);
-    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : -1;
+    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : 0;
   }
 
   function name(id, spoken) {

@@ -305,7 +305,7 @@ test("the broadcast fits any browser window: largest scale, aspect kept, centred
   await page.close();
 });
 
-test("the keyboard alone: the design's tab order, Alt+G for Go, Enter on the lineups' Go",
+test("the keyboard alone: the design's tab order, Alt+G for Go, Tab and Enter to the match's Exit",
   async () => {
     const page = await open("?seed=9");
     const order = [];
@@ -319,11 +319,21 @@ test("the keyboard alone: the design's tab order, Alt+G for Go, Enter on the lin
     await page.keyboard.press("Alt+g");
     await run(page, 50);
     assert.equal(await element(page, "Picture6").isVisible(), true);
-    await element(page, "Command5").focus();
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), "Command5");
     await page.keyboard.press("Enter");
     await run(page, 50);
     assert.equal(await element(page, "Picture6").isVisible(), false);
-    assert.equal(await element(page, "cmdExit").isEnabled(), true);
+    // The match's Exit is in the tab order, beside the page's own buttons.
+    const focused = [];
+    for (let i = 0; i < 4 && focused.at(-1) !== "cmdExit"; ++i) {
+      await page.keyboard.press("Tab");
+      focused.push(await page.evaluate(() => document.activeElement.dataset.name ?? document.activeElement.id));
+    }
+    assert.equal(focused.at(-1), "cmdExit", focused.join(", "));
+    await page.keyboard.press("Enter");
+    await run(page, 50);
+    assert.equal(await text(page, "Announcer"), "Typical of a soccer player.  Quitter.  C-ya.");
     await page.close();
   });
 
