@@ -53,9 +53,14 @@ async function open(query = "", { realTime = false, viewport } = {}) {
     await page.clock.pauseAt(new Date("2026-06-10T20:00:01Z"));
   }
   await page.goto(base + query);
-  await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting);
+  await waiting(page);
   return page;
 }
+
+// Once the page's program waits for its next step (its scripts may still be
+// on their way after a reload).
+const waiting = (page) =>
+  page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting);
 
 const run = (page, ms) => page.clock.runFor(ms);
 const element = (page, name) => page.locator(`[data-name="${name}"]`);
@@ -198,7 +203,8 @@ test("the match's Exit ends the broadcast 4 s after its line, and the page offer
     assert.equal(await pagePixel(page, Math.round(button.x + 4), Math.round(button.y + button.height / 2)),
       "#333333");
     await page.locator("#ended button").click();
-    await page.waitForFunction(() => Broadcast.state().waiting && !Broadcast.state().ended);
+    await waiting(page);
+    assert.equal(await page.evaluate(() => Broadcast.state().ended), false);
     assert.equal(await element(page, "Picture2").isVisible(), true);
     await page.close();
   });
@@ -236,7 +242,7 @@ test("?voice=1 reads the lines aloud under the speaking policy; the Voice button
     await page.clock.install({ time: new Date("2026-06-10T20:00:00Z") });
     await page.clock.pauseAt(new Date("2026-06-10T20:00:01Z"));
     await page.goto(base + "?seed=4&voice=1");
-    await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting);
+    await waiting(page);
     assert.equal(await page.locator("#voice").getAttribute("aria-pressed"), "true");
     await kickOff(page);
     await run(page, 3000);
@@ -349,7 +355,7 @@ test("installable, and after one visit the broadcast plays offline", async () =>
   await browser.setOffline(true);
   server.close();
   await page.reload();
-  await page.waitForFunction(() => Broadcast.state().waiting);
+  await waiting(page);
   await element(page, "Command2").click();
   await page.waitForFunction(() => !document.querySelector('[data-name="Picture6"]').hidden);
   await shot(page, "offline");
