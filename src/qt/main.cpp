@@ -1,7 +1,11 @@
+#include <fcntl.h>
+
 #include <QApplication>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "qt/command_line.h"
 #include "qt/program.h"
@@ -19,9 +23,19 @@ bool hasDisplay() {
   return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+// A standard stream the program was started without gets /dev/null, opened
+// for reading only, in its place: no file the toolkit opens can take that
+// place and receive the help or the toolkit's warnings, and writing to the
+// stream still fails.
+void occupyClosedStreams() {
+  for (int stream = 0; stream <= 2; ++stream)
+    if (fcntl(stream, F_GETFD) == -1) open("/dev/null", O_RDONLY);  // the lowest free one: this
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  occupyClosedStreams();
   setApplicationIdentity();
   CommandLine line;
   {
@@ -35,7 +49,14 @@ int main(int argc, char** argv) {
       break;
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
-      std::fputs(line.message.toLocal8Bit().constData(), stdout);
+      // A full disk or a closed stdout is a failure, not a help shown.
+      if (std::fputs(line.message.toLocal8Bit().constData(), stdout) == EOF ||
+          std::fflush(stdout) == EOF) {
+        std::fprintf(stderr, "blunderfest: could not write the %s: %s\n",
+                     line.action == CommandLine::Action::ShowHelp ? "help" : "version",
+                     std::strerror(errno));
+        return 1;
+      }
       return 0;
     case CommandLine::Action::Refuse:
       std::fprintf(stderr, "%s\n", line.message.toLocal8Bit().constData());
