@@ -4,24 +4,16 @@
 #include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "qt/command_line.h"
+#include "qt/display.h"
 #include "qt/program.h"
 #include "qt/scale.h"
 #include "qt/view.h"
 
 namespace {
-
-// Without a display Qt would stop with a long toolkit error; say it plainly.
-bool hasDisplay() {
-  auto set = [](const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-  };
-  return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-}
 
 // A standard stream the program was started without gets /dev/null, opened
 // for reading only, in its place: no file the toolkit opens can take that
@@ -63,7 +55,8 @@ int main(int argc, char** argv) {
       return 2;
   }
 
-  if (!hasDisplay()) {
+  // Without a display Qt would stop with a long toolkit error; say it plainly.
+  if (displayNamed().isEmpty()) {
     std::fprintf(stderr,
                  "blunderfest: no display to open the window on; "
                  "run it under a virtual one with: xvfb-run -a %s\n",
@@ -72,7 +65,13 @@ int main(int argc, char** argv) {
   }
   chooseScale(line.options, argv[0]);
   prepareWindowSystem();
+  auto opening = std::make_unique<OpeningDisplay>();
   QApplication app(argc, argv);
+  opening.reset();
+  if (QString why; !displayShowsTheWindow(why)) {
+    std::fprintf(stderr, "%s\n", qPrintable(why));
+    return 1;
+  }
   installFontSubstitutions();
 
   QtProgram program(line.options);
