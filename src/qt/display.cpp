@@ -1,7 +1,10 @@
 #include "qt/display.h"
 
+#include <xcb/xcb.h>
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -75,5 +78,33 @@ bool displayShowsTheWindow(QString& why) {
             .arg(displayNamed())
             .arg(screen->depth())
             .arg(FewestBits);
+  return false;
+}
+
+WindowDestroyedWatch::WindowDestroyedWatch(std::function<QWidget*()> window,
+                                           std::function<void()> gone)
+    : window_(std::move(window)), gone_(std::move(gone)) {
+  QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+WindowDestroyedWatch::~WindowDestroyedWatch() {
+  if (QCoreApplication* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
+}
+
+bool WindowDestroyedWatch::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+  if (type != "xcb_generic_event_t") return false;
+  const auto* event = static_cast<const xcb_generic_event_t*>(message);
+  const int kind = event->response_type & ~0x80;
+  if (kind == 0)  // an error: about the vanished window, it is no news
+    return destroyed_ &&
+           static_cast<const xcb_generic_error_t*>(message)->resource_id == destroyed_;
+  if (kind != XCB_DESTROY_NOTIFY || destroyed_) return false;
+  // The toolkit forgets the id of a window it destroys itself before the news
+  // comes back: a match is another program's doing.
+  const QWidget* shown = window_();
+  const xcb_window_t id = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
+  if (!shown || shown->internalWinId() != id) return false;
+  destroyed_ = id;
+  gone_();
   return false;
 }
