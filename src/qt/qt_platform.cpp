@@ -7,9 +7,11 @@
 #include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "qt/accessibility.h"
+#include "qt/tv_screen.h"
 #include "qt/view.h"
 
 namespace {
@@ -89,13 +91,15 @@ void QtPlatform::endProgram() {
     killTimer(heartbeatTimer_);
     heartbeatTimer_ = 0;
   }
-  if (view_) view_->window()->window()->hide();  // the full-screen picture around it too
+  if (view_) screenWindow(*view_->window()).hide();  // the full-screen picture around it too
   QCoreApplication::exit(0);
 }
 
+// Over the window on the screen: a broadcast drawn smaller in a scene would
+// draw the box into the scene too.
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
-  QMessageBox::information(view_ ? view_->window() : nullptr, QString::fromStdString(title),
-                           QString::fromStdString(text));
+  QMessageBox::information(view_ ? &screenWindow(*view_->window()) : nullptr,
+                           QString::fromStdString(title), QString::fromStdString(text));
 }
 
 void QtPlatform::commentary(const std::string&, bool) {
@@ -128,7 +132,14 @@ int QtPlatform::windowOuterHeight() {
 }
 
 // Full screen, the window lies centred on the television picture instead.
+// Where the window does not fit the screen's free area, it is kept on it from
+// the top left, so that its title bar stays in reach.
 void QtPlatform::moveWindow(int left, int top) {
   QWidget* w = view_ ? view_->window() : nullptr;
-  if (w && w->isWindow()) w->move(left / TwipsPerPixel, top / TwipsPerPixel);
+  if (!w || &screenWindow(*w) != w) return;
+  const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+  const int width = windowOuterWidth() / TwipsPerPixel,
+            height = windowOuterHeight() / TwipsPerPixel;
+  w->move(std::max(free.left(), std::min(left / TwipsPerPixel, free.right() + 1 - width)),
+          std::max(free.top(), std::min(top / TwipsPerPixel, free.bottom() + 1 - height)));
 }

@@ -53,7 +53,9 @@ void chooseScale(const Options& options, char* program) {
     return;
   }
   if (options.fullScreen) {
-    useScale(fullScreenScale(whole));
+    // Below the design's size the television picture draws the broadcast
+    // smaller itself: the toolkit's scaling draws widgets wrongly below 1.
+    useScale(std::max(1.0, fullScreenScale(whole)));
     return;
   }
   const double scale = windowScale(available, *options.scale);
