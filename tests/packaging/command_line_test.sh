@@ -16,10 +16,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # run STATUS ARGUMENTS...: the program, without a display but for the
 # NAME=VALUE words in the array `with`, must end with STATUS.
 with=()
-start() {
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
-    ${with[@]+"${with[@]}"} "$program" "$@"
-}
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime")
+start() { "${nodisplay[@]}" ${with[@]+"${with[@]}"} "$program" "$@"; }
 run() {
   local expected=$1 status=0
   shift
@@ -104,8 +102,7 @@ if ! locale -a | grep -qx 'de_DE.utf8'; then
   export LOCPATH=$runtime
 fi
 LC_ALL=de_DE.UTF-8 locale decimal_point | grep -qx ',' || fail "no de_DE.UTF-8 with its decimal comma"
-with=(LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen)
-start --scale 3.5 >"$out" 2>"$err" &
+"${nodisplay[@]}" LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$program" --scale 3.5 >"$out" 2>"$err" &
 window=$!
 for _ in $(seq 300); do
   grep -q "using" "$err" && break
