@@ -69,7 +69,7 @@ OpeningDisplay::~OpeningDisplay() {
 }
 
 bool displayShowsTheWindow(QString& why) {
-  constexpr int FewestBits = 16;
+  constexpr int FewestBits = 15;  // the toolkit draws at 15 bits and more
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen || screen->depth() >= FewestBits) return true;
   why = QStringLiteral(

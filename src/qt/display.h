@@ -29,7 +29,7 @@ class OpeningDisplay {
   OpeningDisplay& operator=(const OpeningDisplay&) = delete;
 };
 
-// Whether the open display can show the window. With fewer than 16 bits a
+// Whether the open display can show the window. With fewer than 15 bits a
 // pixel the toolkit paints nothing at all (and warns hundreds of times a
 // second); `why` is then the one line for stderr that says so.
 bool displayShowsTheWindow(QString& why);

@@ -131,15 +131,19 @@ int QtPlatform::windowOuterHeight() {
   return static_cast<int>(form_ ? form_->Form.height : 0) + NominalFrameHeight;
 }
 
-// Full screen, the window lies centred on the television picture instead.
-// Where the window does not fit the screen's free area, it is kept on it from
-// the top left, so that its title bar stays in reach.
+// The place is on the screen, from its top left corner. Full screen, the
+// window lies centred on the television picture instead. Where the window
+// does not fit the screen's free area, it is kept on it from the top left, so
+// that its title bar stays in reach.
 void QtPlatform::moveWindow(int left, int top) {
   QWidget* w = view_ ? view_->window() : nullptr;
   if (!w || &screenWindow(*w) != w) return;
-  const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QPoint at =
+      screen->geometry().topLeft() + QPoint(left / TwipsPerPixel, top / TwipsPerPixel);
+  const QRect free = screen->availableGeometry();
   const int width = windowOuterWidth() / TwipsPerPixel,
             height = windowOuterHeight() / TwipsPerPixel;
-  w->move(std::max(free.left(), std::min(left / TwipsPerPixel, free.right() + 1 - width)),
-          std::max(free.top(), std::min(top / TwipsPerPixel, free.bottom() + 1 - height)));
+  w->move(std::max(free.left(), std::min(at.x(), free.right() + 1 - width)),
+          std::max(free.top(), std::min(at.y(), free.bottom() + 1 - height)));
 }
