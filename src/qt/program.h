@@ -20,7 +20,7 @@ struct QtProgram {
   View view{form};
   std::unique_ptr<TvScreen> tv;  // full screen only: the window's place on the screen
   // The program ends when another program destroys its window, as when it is closed.
-  WindowDestroyedWatch destroyed{[this]() -> QWidget* { return tv ? tv.get() : view.window(); },
+  WindowDestroyedWatch destroyed{[this] { return &screenWindow(*view.window()); },
                                  [this] { form.closeRequested(); }};
 
   explicit QtProgram(const Options& options = {}) {
