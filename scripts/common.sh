@@ -3,11 +3,13 @@
 set -euo pipefail
 
 # qt6-speech-dev's CMake files need the QML integration headers of qt6-declarative-dev,
-# which Debian 12 does not pull in with it.
+# which Debian 12 does not pull in with it. locales holds the sources a test builds a
+# Turkish and a German locale from; libxcb1-dev the X events the window watches for;
+# xdotool plays another program destroying the window.
 PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev
           qt6-speech-flite-plugin libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
-          lintian emscripten chromium)
+          lintian locales libxcb1-dev xdotool emscripten chromium)
 # The web page's tests get their driver with npm; a node installed from
 # elsewhere brings its own npm, which Debian's package would clash with.
 command -v npm >/dev/null 2>&1 || PACKAGES+=(npm)

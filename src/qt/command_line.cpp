@@ -20,11 +20,27 @@ const QString Licence = QStringLiteral(
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.\n");
 
+// The longest value a refusal quotes in full.
+constexpr qsizetype LongestShown = 40;
+
 CommandLine refuse(const QString& why) {
   return {CommandLine::Action::Refuse, {}, Name + QStringLiteral(": ") + why};
 }
 
 }  // namespace
+
+QString printable(const QString& value) {
+  QString shown;
+  for (const char32_t c : value.toUcs4()) {
+    const QString piece = QChar::isPrint(c) ? QString::fromUcs4(&c, 1)
+                          : c < 0x100
+                              ? QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'))
+                              : QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+    if (shown.size() + piece.size() > LongestShown) return shown + QStringLiteral("...");
+    shown += piece;
+  }
+  return shown;
+}
 
 void setApplicationIdentity() {
   QCoreApplication::setApplicationName(Name);
@@ -68,7 +84,16 @@ CommandLine readCommandLine(const QStringList& arguments) {
                      "speech engine or an audio device it says so in one line and stays silent."));
   parser.addOptions({help, version, seed, scale, fullScreen, voice});
 
-  if (!parser.parse(arguments)) return refuse(parser.errorText() + QStringLiteral(" See --help."));
+  if (!parser.parse(arguments)) {
+    // The toolkit's own text would quote unknown names whole and raw.
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1)
+      return refuse(QStringLiteral("Unknown option '%1'. See --help.").arg(printable(unknown[0])));
+    if (!unknown.isEmpty())
+      return refuse(QStringLiteral("Unknown options: %1. See --help.")
+                        .arg(printable(unknown.join(QStringLiteral(", ")))));
+    return refuse(parser.errorText() + QStringLiteral(" See --help."));
+  }
   if (parser.isSet(help)) return {CommandLine::Action::ShowHelp, {}, parser.helpText()};
   if (parser.isSet(version))
     return {CommandLine::Action::ShowVersion,
@@ -77,7 +102,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
                 Licence};
   if (!parser.positionalArguments().isEmpty())
     return refuse(QStringLiteral("Unexpected argument '%1'. See --help.")
-                      .arg(parser.positionalArguments().constFirst()));
+                      .arg(printable(parser.positionalArguments().constFirst())));
 
   CommandLine line;
   if (parser.isSet(seed)) {
@@ -89,7 +114,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const std::uint64_t value = ok ? text.toULongLong(&ok, 10) : 0;
     if (!ok)
       return refuse(QStringLiteral("The seed must be a whole number from 0 to %1, not '%2'.")
-                        .arg(LargestSeed, text));
+                        .arg(LargestSeed, printable(text)));
     line.options.seed = value;
   }
   if (parser.isSet(scale)) {
@@ -103,7 +128,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
           QStringLiteral("The scale must be a number from %1 to %2, such as 1.5, not '%3'.")
               .arg(SmallestScale)
               .arg(LargestScale)
-              .arg(text));
+              .arg(printable(text)));
     line.options.scale = value;
   }
   if (line.options.scale && parser.isSet(fullScreen))

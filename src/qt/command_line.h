@@ -23,6 +23,12 @@ struct CommandLine {
   QString message;
 };
 
+// A value from outside (an argument, a variable of the environment) as a
+// one-line message quotes it: every character that does not print (a line
+// break, a terminal's escape) written as \xHH or \uHHHH, and a long value cut
+// short with "...".
+QString printable(const QString& value);
+
 // Reads the arguments, the program's path first. The usage line of the help
 // names the program as the application object was started.
 CommandLine readCommandLine(const QStringList& arguments);

@@ -1,27 +1,33 @@
+#include <fcntl.h>
+
 #include <QApplication>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <memory>
 
 #include "qt/command_line.h"
+#include "qt/display.h"
 #include "qt/program.h"
 #include "qt/scale.h"
 #include "qt/view.h"
 
 namespace {
 
-// Without a display Qt would stop with a long toolkit error; say it plainly.
-bool hasDisplay() {
-  auto set = [](const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-  };
-  return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+// A standard stream the program was started without gets /dev/null, opened
+// for reading only, in its place: no file the toolkit opens can take that
+// place and receive the help or the toolkit's warnings, and writing to the
+// stream still fails.
+void occupyClosedStreams() {
+  for (int stream = 0; stream <= 2; ++stream)
+    if (fcntl(stream, F_GETFD) == -1) open("/dev/null", O_RDONLY);  // the lowest free one: this
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  occupyClosedStreams();
   setApplicationIdentity();
   CommandLine line;
   {
@@ -35,14 +41,22 @@ int main(int argc, char** argv) {
       break;
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
-      std::fputs(line.message.toLocal8Bit().constData(), stdout);
+      // A full disk or a closed stdout is a failure, not a help shown.
+      if (std::fputs(line.message.toLocal8Bit().constData(), stdout) == EOF ||
+          std::fflush(stdout) == EOF) {
+        std::fprintf(stderr, "blunderfest: could not write the %s: %s\n",
+                     line.action == CommandLine::Action::ShowHelp ? "help" : "version",
+                     std::strerror(errno));
+        return 1;
+      }
       return 0;
     case CommandLine::Action::Refuse:
       std::fprintf(stderr, "%s\n", line.message.toLocal8Bit().constData());
       return 2;
   }
 
-  if (!hasDisplay()) {
+  // Without a display Qt would stop with a long toolkit error; say it plainly.
+  if (displayNamed().isEmpty()) {
     std::fprintf(stderr,
                  "blunderfest: no display to open the window on; "
                  "run it under a virtual one with: xvfb-run -a %s\n",
@@ -51,7 +65,13 @@ int main(int argc, char** argv) {
   }
   chooseScale(line.options, argv[0]);
   prepareWindowSystem();
+  auto opening = std::make_unique<OpeningDisplay>();
   QApplication app(argc, argv);
+  opening.reset();
+  if (QString why; !displayShowsTheWindow(why)) {
+    std::fprintf(stderr, "%s\n", qPrintable(why));
+    return 1;
+  }
   installFontSubstitutions();
 
   QtProgram program(line.options);

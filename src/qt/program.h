@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "platform/options.h"
+#include "qt/display.h"
 #include "qt/qt_platform.h"
 #include "qt/speech.h"
 #include "qt/tv_screen.h"
@@ -18,6 +19,9 @@ struct QtProgram {
   Form1 form{platform};
   View view{form};
   std::unique_ptr<TvScreen> tv;  // full screen only: the window's place on the screen
+  // The program ends when another program destroys its window, as when it is closed.
+  WindowDestroyedWatch destroyed{[this] { return &screenWindow(*view.window()); },
+                                 [this] { form.closeRequested(); }};
 
   explicit QtProgram(const Options& options = {}) {
     platform.attach(form, view);

@@ -6,11 +6,13 @@
 #include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "qt/accessibility.h"
 #include "qt/message_box.h"
 #include "qt/painting.h"
+#include "qt/tv_screen.h"
 #include "qt/view.h"
 
 namespace {
@@ -90,12 +92,14 @@ void QtPlatform::endProgram() {
     killTimer(heartbeatTimer_);
     heartbeatTimer_ = 0;
   }
-  if (view_) view_->window()->window()->hide();  // the full-screen picture around it too
+  if (view_) screenWindow(*view_->window()).hide();  // the full-screen picture around it too
   QCoreApplication::exit(0);
 }
 
+// Over the window on the screen: a broadcast drawn smaller in a scene would
+// draw the box into the scene too.
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
-  showInformation(view_ ? view_->window() : nullptr, QString::fromStdString(title),
+  showInformation(view_ ? &screenWindow(*view_->window()) : nullptr, QString::fromStdString(title),
                   labelText(text));
 }
 
@@ -128,8 +132,19 @@ int QtPlatform::windowOuterHeight() {
   return static_cast<int>(form_ ? form_->Form.height : 0) + NominalFrameHeight;
 }
 
-// Full screen, the window lies centred on the television picture instead.
+// The place is on the screen, from its top left corner. Full screen, the
+// window lies centred on the television picture instead. Where the window
+// does not fit the screen's free area, it is kept on it from the top left, so
+// that its title bar stays in reach.
 void QtPlatform::moveWindow(int left, int top) {
   QWidget* w = view_ ? view_->window() : nullptr;
-  if (w && w->isWindow()) w->move(left / TwipsPerPixel, top / TwipsPerPixel);
+  if (!w || &screenWindow(*w) != w) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QPoint at =
+      screen->geometry().topLeft() + QPoint(left / TwipsPerPixel, top / TwipsPerPixel);
+  const QRect free = screen->availableGeometry();
+  const int width = windowOuterWidth() / TwipsPerPixel,
+            height = windowOuterHeight() / TwipsPerPixel;
+  w->move(std::max(free.left(), std::min(at.x(), free.right() + 1 - width)),
+          std::max(free.top(), std::min(at.y(), free.bottom() + 1 - height)));
 }

@@ -8,6 +8,7 @@
 
 #include "app/design.h"
 #include "platform/options.h"
+#include "qt/display.h"
 #include "qt/painting.h"
 
 QSize designClientSize() { return {toPixels(FormWidth), toPixels(FormHeight)}; }
@@ -40,6 +41,7 @@ void chooseScale(const Options& options, char* program) {
   {
     int count = 1;
     char* arguments[] = {program, nullptr};
+    const OpeningDisplay opening;
     QGuiApplication probe(count, arguments);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
       whole = screen->geometry().size();
@@ -51,14 +53,20 @@ void chooseScale(const Options& options, char* program) {
     return;
   }
   if (options.fullScreen) {
-    useScale(fullScreenScale(whole));
+    // Below the design's size the television picture draws the broadcast
+    // smaller itself: the toolkit's scaling draws widgets wrongly below 1.
+    useScale(std::max(1.0, fullScreenScale(whole)));
     return;
   }
   const double scale = windowScale(available, *options.scale);
+  // Numbers as the option reads them, with a decimal point in every locale.
   if (scale < *options.scale)
-    std::fprintf(stderr,
-                 "blunderfest: a scale of %g does not fit the screen (%d x %d pixels free); "
-                 "using %g.\n",
-                 *options.scale, available.width(), available.height(), scale);
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QStringLiteral("blunderfest: a scale of %1 does not fit the screen "
+                                           "(%2 x %3 pixels free); using %4.")
+                                .arg(QString::number(*options.scale))
+                                .arg(available.width())
+                                .arg(available.height())
+                                .arg(QString::number(scale))));
   useScale(scale);
 }

@@ -1,8 +1,8 @@
-#include <cctype>
 #include <string>
 
 #include "app/form1.h"
 #include "teams/countries.h"
+#include "text/alternatives.h"
 
 namespace {
 
@@ -18,11 +18,6 @@ constexpr const char* Foods[] = {"Fanta", "Mentos", "Toblerone", "Vegemite", "Mi
 constexpr const char* Attitudes[] = {"Righteous Indignation", "Indignant Righteousness",
                                      "Thinly-Veiled Jealousy", "US Ass Kissers",
                                      "\"We need the foreign aid\""};
-
-std::string upperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 }  // namespace
 

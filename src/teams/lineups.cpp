@@ -1,7 +1,6 @@
-#include <cctype>
-
 #include "app/form1.h"
 #include "teams/countries.h"
+#include "text/alternatives.h"
 
 namespace {
 
@@ -10,11 +9,6 @@ namespace {
 constexpr const char* NameStarts =
     "MoBaBiBeRoNaCiLoMiKaLiPaRonAleEmaTuraRoboSeliFefaBeBoboBeliHemiDovoDoDoCosoPoSchi";
 constexpr const char* NameEnds = "NsmannIoRioKleinHofferLaccioLaddioChioSoroSekuHalasRandGgioBaz";
-
-std::string lowerCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 constexpr Color DarkSkin = rgb(0x804000);
 

@@ -1,7 +1,5 @@
 #include "text/alternatives.h"
 
-#include <cctype>
-
 namespace {
 
 // A random 0-based position in a string of the given length, drawn as
@@ -11,11 +9,22 @@ std::size_t randomPosition(std::size_t length, Random& random) {
   return p < length || length == 0 ? p : length - 1;
 }
 
-bool isCapital(char c) {
-  return std::toupper(static_cast<unsigned char>(c)) == static_cast<unsigned char>(c);
-}
+bool isCapital(char c) { return upperCase(c) == c; }
 
 }  // namespace
+
+char upperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string upperCase(std::string text) {
+  for (char& c : text) c = upperCase(c);
+  return text;
+}
+
+std::string lowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
 
 std::string OneOf(const std::string& list, Random& random) {
   if (list.find('*') == std::string::npos) return "";
