@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,6 +38,20 @@ struct Font {
   bool italic = false;
   friend bool operator==(const Font&, const Font&) = default;
 };
+
+// 15 twips make one pixel on a 96-dpi screen.
+inline constexpr int TwipsPerPixel = 15;
+
+// Twips to the nearest pixel.
+inline int toPixels(float twips) {
+  return static_cast<int>(std::lround(twips / static_cast<float>(TwipsPerPixel)));
+}
+
+// A font's size in whole pixels, points x 96 / 72, so that the layout never
+// depends on the screen's dpi.
+inline int pixelSize(const Font& f) {
+  return std::max(1, static_cast<int>(std::lround(f.points * 96.0f / 72.0f)));
+}
 
 enum class Kind { Panel, Label, Button, List, Shape, Line, Image };
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr float TwipsPerPixel = 15.0f;
-
 QColor qcolor(Color c) { return QColor(c.red(), c.green(), c.blue()); }
 
 // The outline of a shape kind filling `r`; a rounded rectangle's corners
@@ -37,8 +35,6 @@ QPainterPath outline(ShapeKind kind, const QRectF& r, qreal radius) {
 
 }  // namespace
 
-int toPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
-
 QRect boxOf(const Element& e) {
   return QRect(toPixels(e.left), toPixels(e.top), std::max(0, toPixels(e.width)),
                std::max(0, toPixels(e.height)));
@@ -47,7 +43,7 @@ QRect boxOf(const Element& e) {
 QFont fontOf(const Font& f) {
   QFont font(f.face == Face::TimesNewRoman ? QStringLiteral("Times New Roman")
                                            : QStringLiteral("Arial"));
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.points * 96.0f / 72.0f))));
+  font.setPixelSize(pixelSize(f));
   font.setBold(f.bold);
   font.setItalic(f.italic);
   return font;

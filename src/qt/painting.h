@@ -14,9 +14,6 @@
 
 class QPainter;
 
-// Twips to the nearest pixel.
-int toPixels(float twips);
-
 // The element's box in its container, in pixels (never of negative size).
 QRect boxOf(const Element& element);
 

@@ -15,10 +15,6 @@
 #include "qt/tv_screen.h"
 #include "qt/view.h"
 
-namespace {
-constexpr int TwipsPerPixel = 15;
-}
-
 void prepareWindowSystem() {
   if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) return;
   bool scaled = false;

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-
 // The browser's speech synthesis.
 class PageSpeaker final : public Speaker {
  public:

@@ -1,7 +1,6 @@
 #include "web/web_view.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <unordered_map>
 
@@ -10,14 +9,6 @@
 #include "web/page.h"
 
 namespace {
-
-// Twips to the nearest design pixel, as the desktop draws them.
-int pixels(float twips) { return static_cast<int>(std::lround(twips / 15.0f)); }
-
-// The design font's size: points * 96 / 72 pixels, as on the desktop.
-int fontPixels(const Font& f) {
-  return std::max(1, static_cast<int>(std::lround(f.points * 96.0f / 72.0f)));
-}
 
 // Panels, buttons and lists lie in front of the labels, shapes, lines and
 // images of their container, whatever their own stacking.
@@ -68,8 +59,8 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
   const Element& e = seen.element;
   if (change.moved) {
     const Place& p = seen.place();
-    web_place(id, pixels(p.left), pixels(p.top), std::max(0, pixels(p.width)),
-              std::max(0, pixels(p.height)), p.visible,
+    web_place(id, toPixels(p.left), toPixels(p.top), std::max(0, toPixels(p.width)),
+              std::max(0, toPixels(p.height)), p.visible,
               p.zorder + (windowed(e.kind) ? WindowedInFront : 0));
   }
   if (!change.restyled) return;
@@ -83,14 +74,14 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
     }
     case Kind::Label: {
       const auto& l = static_cast<const Label&>(e);
-      web_label(id, l.caption.c_str(), l.font.face == Face::TimesNewRoman, fontPixels(l.font),
+      web_label(id, l.caption.c_str(), l.font.face == Face::TimesNewRoman, pixelSize(l.font),
                 l.font.bold, l.font.italic, l.foreColor.rgb, l.opaque, l.backColor.rgb,
                 static_cast<int>(l.alignment), l.autoSize, l.singleLine);
       break;
     }
     case Kind::Button: {
       const auto& b = static_cast<const Button&>(e);
-      web_button(id, b.caption.c_str(), b.font.face == Face::TimesNewRoman, fontPixels(b.font),
+      web_button(id, b.caption.c_str(), b.font.face == Face::TimesNewRoman, pixelSize(b.font),
                  b.font.bold, b.font.italic, b.coloured, b.backColor.rgb, b.enabled, b.tabIndex);
       break;
     }
@@ -99,7 +90,7 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
       std::string entries;
       for (const std::string& entry : l.entries) entries += entry + '\n';
       web_list(id, entries.c_str(), l.listIndex, l.font.face == Face::TimesNewRoman,
-               fontPixels(l.font), l.font.bold, l.font.italic, l.tabIndex);
+               pixelSize(l.font), l.font.bold, l.font.italic, l.tabIndex);
       namesDirty_ = true;
       break;
     }
@@ -111,7 +102,7 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
     }
     case Kind::Line: {
       const auto& l = static_cast<const Line&>(e);
-      web_line(id, pixels(l.x1), pixels(l.y1), pixels(l.x2), pixels(l.y2), l.color.rgb,
+      web_line(id, toPixels(l.x1), toPixels(l.y1), toPixels(l.x2), toPixels(l.y2), l.color.rgb,
                std::max(1, l.lineWidth));
       break;
     }
