@@ -172,7 +172,11 @@ test("i. opens the information sheet; the bomb falls on under it; OK closes it",
   const falling = await element(page, "lebomb").evaluate((e) => e.style.top);
   await run(page, 500);
   assert.notEqual(await element(page, "lebomb").evaluate((e) => e.style.top), falling);
+  // The sheet hands the program its OK from its close event, which comes
+  // after the click: wait for it.
+  await sheet.evaluate((s) => s.addEventListener("close", () => (s.dataset.closed = "yes"), { once: true }));
   await sheet.getByRole("button", { name: "OK" }).click();
+  await page.waitForFunction(() => document.getElementById("sheet").dataset.closed === "yes");
   await run(page, 50);
   assert.equal(await sheet.isVisible(), false);
   // The builder answers again.
@@ -203,7 +207,9 @@ test("the match's Exit ends the broadcast 4 s after its line, and the page offer
     assert.equal(await pagePixel(page, Math.round(button.x + 4), Math.round(button.y + button.height / 2)),
       "#333333");
     await page.locator("#ended button").click();
-    await waiting(page);
+    // The page loads again: wait for the new one's program, not the old one's.
+    await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting &&
+      !Broadcast.state().ended);
     assert.equal(await page.evaluate(() => Broadcast.state().ended), false);
     assert.equal(await element(page, "Picture2").isVisible(), true);
     await page.close();
@@ -305,6 +311,9 @@ test("the broadcast fits any browser window: largest scale, aspect kept, centred
   const fullScreen = page.locator("#fullscreen");
   await fullScreen.click();
   await page.waitForFunction(() => document.fullscreenElement === document.documentElement);
+  // The label follows in the page's own fullscreenchange handler, which the
+  // browser may run after the test sees the full screen.
+  await page.waitForFunction(() => document.getElementById("fullscreen").textContent !== "Full screen");
   assert.equal(await fullScreen.textContent(), "Leave full screen");
   await fullScreen.click();
   await page.waitForFunction(() => document.fullscreenElement === null);
