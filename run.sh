@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and opens the window.
+# Installs what the window needs and is missing, builds it and opens it.
 cd "$(dirname "$0")"
 source scripts/common.sh
-install_missing
-build build blunderfest
+install_missing "${RUN_PACKAGES[@]}"
+build build blunderfest -DBLUNDERFEST_TESTS=OFF -DBLUNDERFEST_WEB=OFF
 exec ./build/blunderfest

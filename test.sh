@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test.
+# Installs what the tests need and is missing, builds the program, its tools,
+# benchmarks and web page, and runs every test.
 cd "$(dirname "$0")"
 source scripts/common.sh
-install_missing
-build build
+install_missing "${TEST_PACKAGES[@]}"
+build build all -DBLUNDERFEST_TESTS=ON -DBLUNDERFEST_BENCH=ON -DBLUNDERFEST_WEB=ON
 ctest --test-dir build --output-on-failure -j"$(nproc)"

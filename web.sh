@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the broadcast as a static web site in
-# build/web/site and serves it on 127.0.0.1 (PORT, or 8098 by default).
+# Installs what the web site needs and is missing, builds the broadcast as a
+# static web site in build/web/site and serves it on 127.0.0.1 (PORT, or 8098
+# by default).
 cd "$(dirname "$0")"
 source scripts/common.sh
-# The site needs only emscripten (which brings node) and the fonts it serves.
-install_missing cmake make emscripten fonts-liberation2
+install_missing "${WEB_PACKAGES[@]}"
 # Debian's emscripten runs its helpers with the node on PATH and keeps their
 # modules under /usr/share/nodejs.
 export NODE_PATH=/usr/share/nodejs

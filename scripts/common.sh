@@ -1,25 +1,34 @@
-# Shared by run.sh and test.sh: install what is missing, then configure and
-# build in the given directory.
+# Shared by run.sh, web.sh, test.sh and .ci/run: install what a command needs
+# and is missing, then configure and build in the given directory.
 set -euo pipefail
 
-# qt6-speech-dev's CMake files need the QML integration headers of qt6-declarative-dev,
-# which Debian 12 does not pull in with it. locales holds the sources a test builds a
-# Turkish and a German locale from; libxcb1-dev the X events the window watches for;
-# xdotool plays another program destroying the window.
-PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev
-          qt6-speech-flite-plugin libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
-          lintian locales libxcb1-dev xdotool emscripten chromium)
-# The web page's tests get their driver with npm; a node installed from
-# elsewhere brings its own npm, which Debian's package would clash with.
-command -v npm >/dev/null 2>&1 || PACKAGES+=(npm)
+# What each command needs, by Debian package.
+#
+# The window: qt6-speech-dev's CMake files need the QML integration headers of
+# qt6-declarative-dev, which Debian 12 does not pull in with it; libxcb1-dev
+# holds the X events the window watches for; the fonts are the design's.
+RUN_PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev
+              qt6-speech-flite-plugin libxcb1-dev fonts-liberation2)
+# The web site: emscripten (which brings node, which serves the site) and the
+# fonts it carries, made into WOFF2 subsets with fonttools and brotli.
+WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3-fonttools python3-brotli)
+# Every test: both of the above, GoogleTest and Google Benchmark; virtual
+# displays and xdotool to play another program destroying the window; the
+# checkers of the menu entry, the metadata, the manual page and the package;
+# locales, which holds the sources a test builds a Turkish and a German locale
+# from; the system's Chromium for the page's tests.
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" "${WEB_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+               xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file man-db lintian
+               locales chromium)
+# The page's tests get their driver with npm; a node installed from elsewhere
+# brings its own npm, which Debian's package would clash with.
+command -v npm >/dev/null 2>&1 || TEST_PACKAGES+=(npm)
 
-# install_missing [PACKAGE...]: installs those of the packages (all of
-# PACKAGES when none are named) that are not installed yet.
+# install_missing PACKAGE...: installs those of the packages that are not
+# installed yet.
 install_missing() {
-  local wanted=("$@") missing=()
-  [ ${#wanted[@]} -gt 0 ] || wanted=("${PACKAGES[@]}")
-  for p in "${wanted[@]}"; do
+  local missing=() p
+  for p in $(printf '%s\n' "$@" | sort -u); do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -27,7 +36,7 @@ install_missing() {
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # build DIR [TARGET] [CMAKE OPTIONS...]: configures DIR and builds TARGET (all when empty).

@@ -33,7 +33,10 @@ add_custom_target(web_test_driver ALL DEPENDS ${NPM_DIR}/node_modules/.package-l
 add_test(NAME web.simulator_matches_as_native
   COMMAND bash ${WEB_TESTS}/same_matches.sh $<TARGET_FILE:simulate> ${WEB_DIR}/simulate.js 300)
 
-# The page in headless Chromium.
+# The server of ./web.sh, against hostile requests and as a static host.
+add_test(NAME web.serve COMMAND node --test ${WEB_TESTS}/serve.test.js)
+
+# The page in headless Chromium: a few minutes, more on a loaded machine.
 add_test(NAME web.page COMMAND node --test ${WEB_TESTS}/page.test.js)
-set_tests_properties(web.page PROPERTIES TIMEOUT 300
+set_tests_properties(web.page PROPERTIES TIMEOUT 900
   ENVIRONMENT "NODE_PATH=${NPM_DIR}/node_modules;SITE=${WEB_DIR}/site;LINEUPS=$<TARGET_FILE:lineups>")

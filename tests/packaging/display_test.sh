@@ -6,6 +6,8 @@
 #   display_test.sh PROGRAM
 set -euo pipefail
 ulimit -c 0
+# The program is to find the virtual display that xvfb-run names, and no other.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 program=$1
 runtime=$(mktemp -d)  # the toolkit's runtime directory, so that it has nothing to say about one
 err=$runtime/err
