@@ -195,7 +195,10 @@ async function answer(files, request, response) {
     return;
   }
   const entry = await files.get(requestedPath(request.url));
-  const coding = ["br", "gzip"].find((c) => entry.forms[c] && accepts(request.headers["accept-encoding"], c));
+  // The smallest copy the browser accepts.
+  const coding = ["br", "gzip"]
+    .filter((c) => entry.forms[c] && accepts(request.headers["accept-encoding"], c))
+    .sort((a, b) => entry.forms[a].body.length - entry.forms[b].body.length)[0];
   const form = entry.forms[coding ?? "identity"];
   const headers = {
     "Content-Type": entry.type,
