@@ -93,7 +93,7 @@ struct Kit {
 
 // One part of the standing figure, in a figure box of 315 x 585 twips.
 struct FigurePart {
-  std::array<Shape, 24> Form1::*array;
+  std::array<Shape, BodyParts> Form1::*array;
   const char* name;
   ShapeKind shape;
   float left, top, width, height;
@@ -130,9 +130,9 @@ struct Box {
   float left, top, width, height;
 };
 
-// The 22 players at their kick-off places on the pitch.
+// The players at their kick-off places on the pitch.
 // clang-format off
-constexpr Box KickOff[22] = {
+constexpr Box KickOffPlaces[Players] = {
     {8850, 5340, 315, 615}, { 930, 2220, 315, 585}, {1590, 5160, 315, 645}, {2340, 3540, 315, 585},
     {3720, 2220, 345, 645}, {4320, 5400, 315, 615}, {4920, 3090, 345, 585}, {6120, 5160, 315, 645},
     {7680, 1980, 315, 585}, {3600, 4830, 315, 615}, {3270, 5400, 345, 645}, {4200, 2490, 315, 555},
@@ -142,11 +142,11 @@ constexpr Box KickOff[22] = {
 };
 // clang-format on
 
-// The goal markers (22, 23) and the lying figures (24, 25).
-constexpr Box Extras[4] = {
-    {210, 3810, 315, 285}, {9900, 4050, 315, 285}, {120, 2340, 675, 345}, {60, 2760, 675, 345}};
+// The goal markers and the lying figures, by side; both hidden at start.
+constexpr Box GoalMarkers[2] = {{210, 3810, 315, 285}, {9900, 4050, 315, 285}};
+constexpr Box LyingFigures[2] = {{120, 2340, 675, 345}, {60, 2760, 675, 345}};
 
-// Natural hair colours, handed out to the 24 bodies in an irregular pattern.
+// Natural hair colours, handed out to the bodies in an irregular pattern.
 constexpr Color HairColours[] = {
     rgb(0x000000),  // black
     rgb(0x3c2414),  // dark brown
@@ -156,7 +156,8 @@ constexpr Color HairColours[] = {
     rgb(0xd8662a),  // ginger
     rgb(0xa8a8a8),  // grey
 };
-constexpr int HairOf[24] = {1, 4, 0, 2, 5, 1, 3, 0, 6, 2, 1, 4, 0, 3, 2, 1, 5, 0, 2, 4, 1, 0, 3, 2};
+constexpr int HairOf[BodyParts] = {1, 4, 0, 2, 5, 1, 3, 0, 6, 2, 1, 4,
+                                   0, 3, 2, 1, 5, 0, 2, 4, 1, 0, 3, 2};
 
 constexpr Color Shoes = DarkGrey;
 
@@ -164,8 +165,8 @@ constexpr Color Shoes = DarkGrey;
 // flags' colours; the keepers keep their own kits.
 Kit kitOf(int body) {
   Color hair = HairColours[HairOf[body]];
-  if (body == 20) return {hair, Skin, DarkBlue, Black, Purple, Blue, Shoes};
-  if (body == 21) return {hair, Skin, Purple, LightGreen, Purple, Blue, Shoes};
+  if (body == keeperOf(HomeSide)) return {hair, Skin, DarkBlue, Black, Purple, Blue, Shoes};
+  if (body == keeperOf(Visitors)) return {hair, Skin, Purple, LightGreen, Purple, Blue, Shoes};
   return {hair, Skin, White, White, Grey, White, Shoes};
 }
 
@@ -401,20 +402,20 @@ void Form1::loadDesign() {
       {cmdExit,   "cmdExit",   -1, Picture1,  240, 7020,  705, 375, {.text = "&Exit", .font = arial(12, Bold), .back = LightBlue, .disabled = true}},
   });
 
-  // The figures: 22 players at their kick-off places, the two hidden goal
-  // markers and the two hidden lying figures, each with its body parts.
-  for (int i = 0; i < 26; ++i) {
-    const Box& box = i < 22 ? KickOff[i] : Extras[i - 22];
-    const char* name = i >= 24 ? "INJURY" : i >= 22 ? "GOAL" : nullptr;
-    const char* tag = i >= 22 ? name : i >= 20 ? "G" : nullptr;
+  // The players at their kick-off places, the two hidden goal markers and the
+  // two hidden lying figures, each figure but the markers with its body parts.
+  for (int i = 0; i < Figures; ++i) {
+    const bool marker = isGoalMarker(i), lying = isLyingFigure(i);
+    const Box& box = marker ? GoalMarkers[sideOf(i)] : lying ? LyingFigures[sideOf(i)] : KickOffPlaces[i];
+    const char* name = lying ? "INJURY" : marker ? "GOAL" : nullptr;
+    const char* tag = marker || lying ? name : isKeeper(i) ? "G" : nullptr;
     rows.push_back({player[i], "player", i, Picture1, box.left, box.top, box.width, box.height,
-                    {.back = PitchGreen, .hidden = i >= 22, .toolTip = name, .tag = tag}});
-    if (i == 22 || i == 23) continue;
+              {.back = PitchGreen, .hidden = marker || lying, .toolTip = name, .tag = tag}});
+    if (marker) continue;
 
     // The standing template scaled to the figure's box; a lying figure is
     // the template turned on its side, head to the left.
-    const int body = i < 22 ? i : i - 2;
-    const bool lying = i >= 24;
+    const int body = bodyOf(i);
     const float sx = box.width / (lying ? TemplateHeight : TemplateWidth);
     const float sy = box.height / (lying ? TemplateWidth : TemplateHeight);
     auto scaled = [&](float left, float top, float width, float height) {
@@ -425,16 +426,16 @@ void Form1::loadDesign() {
     for (const FigurePart& part : FigureTemplate) {
       Box b = scaled(part.left, part.top, part.width, part.height);
       rows.push_back({(this->*part.array)[body], part.name, body, player[i], b.left, b.top, b.width, b.height,
-                      {.back = kit.*part.colour, .shape = part.shape, .opaque = true, .borderInside = true, .hatch = part.hatch}});
+                {.back = kit.*part.colour, .shape = part.shape, .opaque = true, .borderInside = true, .hatch = part.hatch}});
     }
     Box legs = scaled(LegLineX, LegLineTop, 0, LegLineBottom - LegLineTop);
     rows.push_back({lying ? Line9[body] : Line4[body], lying ? "Line9" : "Line4", body, player[i],
-                    legs.left, legs.top, legs.left + legs.width, legs.top + legs.height, {.fore = Black}});
+              legs.left, legs.top, legs.left + legs.width, legs.top + legs.height, {.fore = Black}});
 
     for (const Helmet& h : Helmets)
       if (h.wearer == i)
         rows.push_back({NFLhelmet[h.index], "NFLhelmet", h.index, player[i], h.offset, h.offset, 480, 420,
-                        {.hidden = true, .picture = h.picture}});
+                  {.hidden = true, .picture = h.picture}});
   }
   rows.push_back({picBall, "picBall", -1, Picture1, 5100, 3570, 240, 270, {.picture = Picture::SoccerBall}});
 

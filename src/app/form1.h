@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/elements.h"
+#include "app/figures.h"
 #include "app/sparse.h"
 #include "platform/platform.h"
 #include "platform/timer_service.h"
@@ -117,13 +118,12 @@ class Form1 {
   Timer Timer2;  // match-engine tick
   Timer Timer3;  // match clock
 
-  // Players, goals and ball. Body parts 0..21 belong to player(0..21);
-  // 22 and 23 to the lying figures player(24) and player(25).
-  std::array<Figure, 26> player;
-  std::array<Shape, 24> shpHair, shpHead, shpArms, shpLegs, shpShoulders, shpShirt, shpShorts,
-      shpSocks, Shape10;
-  std::array<Line, 22> Line4;
-  Sparse<Line> Line9{22, 23};
+  // Players, goals and ball, laid out as app/figures.h tells.
+  std::array<Figure, Figures> player;
+  std::array<Shape, BodyParts> shpHair, shpHead, shpArms, shpLegs, shpShoulders, shpShirt,
+      shpShorts, shpSocks, Shape10;
+  std::array<Line, Players> Line4;
+  Sparse<Line> Line9{bodyOf(lyingFigureOf(HomeSide)), bodyOf(lyingFigureOf(Visitors))};
   Sparse<Image> NFLhelmet{0, 4, 12};
   Image picBall;
 

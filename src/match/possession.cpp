@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/figures.h"
 #include "app/form1.h"
 
 namespace {
@@ -42,8 +43,6 @@ const std::array<std::vector<const char*>, 9> HandOverLines = {{
 }};
 
 const std::string Goal = "GOAL";
-
-bool isKeeper(int index) { return index == 20 || index == 21; }
 
 HandOver handOverOf(const std::string& passer, const std::string& receiver, int from, int to) {
   const bool sameSide = from % 2 == to % 2;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/figures.h"
 #include "app/form1.h"
 
 // The staged injury. A player drops to the ground and lies there in his own
@@ -187,8 +188,8 @@ class Injury {
     injured_ = form_.rnd().below(20) + 1;
     Figure& standing = form_.player[injured_];
     standing.visible = false;
-    lying_ = injured_ % 2 == 1 ? 25 : 24;
-    const int body = lying_ - 2;
+    lying_ = lyingFigureOf(sideOf(injured_));
+    const int body = bodyOf(lying_);
     for (auto part : {&Form1::shpHead, &Form1::shpArms, &Form1::shpLegs, &Form1::shpHair})
       (form_.*part)[body].fillColor = (form_.*part)[injured_].fillColor;
     Figure& lying = form_.player[lying_];
@@ -305,7 +306,7 @@ class Injury {
 
   Form1& form_;
   int injured_ = 0;  // the player who fell, 1..20
-  int lying_ = 0;    // the lying figure in his place, 24 or 25
+  int lying_ = 0;    // the lying figure of his side in his place
 };
 
 }  // namespace
