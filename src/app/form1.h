@@ -221,8 +221,6 @@ class Form1 {
   void Announce2(const std::string& text);
   void DelayMs(std::int16_t duration);
   void WaitMs(std::int16_t duration);
-  // A skit's line, held for `delay` ms while play goes on underneath.
-  void Say(const std::string& line, std::int16_t delay);
 
   // The engine tick's steps and the skits.
   void RunSkitLottery();
