@@ -13,6 +13,8 @@
 #include "platform/timer_service.h"
 #include "text/voice.h"
 
+class DesignRows;
+
 // The 16-bit booleans of the match state: true is -1, false is 0.
 using Flag = std::int16_t;
 inline constexpr Flag True = -1;
@@ -267,6 +269,13 @@ class Form1 {
 
  private:
   void loadDesign();  // the design tables
+  // The design tables of each part of the window, adding its rows back to front.
+  void builderDesign(DesignRows& rows);
+  void lineupsDesign(DesignRows& rows);
+  void smallFlagDesign(DesignRows& rows, int flag, float stripeWidth, float step, float height);
+  void matchDesign(DesignRows& rows);
+  void figuresDesign(DesignRows& rows);
+  void propsDesign(DesignRows& rows);
   void adopt(Element& element, Panel& container);
   // Runs a piece of the core from the platform, absorbing the end of the program.
   void guarded(const std::function<void()>& body);
