@@ -6,6 +6,7 @@ namespace {
 
 void applyLook(Element& e, const Look& look) {
   e.visible = !look.hidden;
+  e.role = look.role;
   switch (e.kind) {
     case Kind::Panel: {
       auto& p = static_cast<Panel&>(e);
@@ -13,6 +14,7 @@ void applyLook(Element& e, const Look& look) {
       p.border = look.frame;
       if (look.toolTip) p.toolTip = look.toolTip;
       if (look.tag) p.tag = look.tag;
+      p.paintsPanels = look.paintsPanels;
       break;
     }
     case Kind::Label: {
@@ -94,9 +96,9 @@ void Form1::loadDesign() {
   // clang-format off
   // ---- The three screens: the match behind, the lineups, the builder in front.
   rows.add({
-      {Picture1, "Picture1", -1, Form, -30, -30, 10935, 7635, {.back = PitchGreen, .frame = true}},
-      {Picture6, "Picture6", -1, Form,   0,   0,  5775, 5565, {.back = DarkBlue, .frame = true, .hidden = true}},
-      {Picture2, "Picture2", -1, Form,   0,   0,  7635, 4455, {.back = DarkBlue, .frame = true}},
+      {Picture1, "Picture1", -1, Form, -30, -30, 10935, 7635, {.back = PitchGreen, .frame = true, .paintsPanels = true, .role = Role::Screen}},
+      {Picture6, "Picture6", -1, Form,   0,   0,  5775, 5565, {.back = DarkBlue, .frame = true, .hidden = true, .role = Role::Screen}},
+      {Picture2, "Picture2", -1, Form,   0,   0,  7635, 4455, {.back = DarkBlue, .frame = true, .role = Role::Screen}},
   });
   // clang-format on
   builderDesign(rows);

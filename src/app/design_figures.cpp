@@ -107,7 +107,7 @@ void Form1::figuresDesign(DesignRows& rows) {
     const char* name = lying ? "INJURY" : marker ? "GOAL" : nullptr;
     const char* tag = marker || lying ? name : isKeeper(i) ? "G" : nullptr;
     rows.add({player[i], "player", i, Picture1, box.left, box.top, box.width, box.height,
-              {.back = PitchGreen, .hidden = marker || lying, .toolTip = name, .tag = tag}});
+              {.back = PitchGreen, .hidden = marker || lying, .toolTip = name, .tag = tag, .role = Role::Figure}});
     if (marker) continue;
 
     // The standing template scaled to the figure's box; a lying figure is

@@ -70,7 +70,7 @@ void Form1::matchDesign(DesignRows& rows) {
       {Shape1[10], "Shape1", 10, Picture8, 255, 405, 135, 45, {.back = PitchGreen, .shape = Oval, .opaque = true}},
       {Shape1[7], "Shape1", 7, Picture8,  45, 540, 555, 150, {.back = DarkNavy, .shape = Rounded, .opaque = true}},
       {Shape25[7], "Shape25", 7, Picture1, 1410, 6510, 6855, 375, {.back = White, .shape = Rounded, .opaque = true}},
-      {Announcer, "Announcer", -1, Picture1, 1530, 6570, 6525, 285, {.text = "Announcer", .font = Bold975, .fore = WindowText, .align = Align::Center, .singleLine = true}},
+      {Announcer, "Announcer", -1, Picture1, 1530, 6570, 6525, 285, {.text = "Announcer", .font = Bold975, .fore = WindowText, .align = Align::Center, .singleLine = true, .role = Role::Commentary}},
       {cmdExit,   "cmdExit",   -1, Picture1,  240, 7020,  705, 375, {.text = "&Exit", .font = arial(12, Bold), .back = LightBlue, .disabled = true}},
   });
   // clang-format on

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "program.h"
-#include "timeline.h"
+#include "support/session.h"
+#include "support/timeline.h"
 
 using Lines = std::vector<std::string>;
 
@@ -31,7 +31,7 @@ TEST(Script, ALineDrawsItsListsInReadingOrderThenPausesAsItSays) {
   };
   for (const Case& c :
        {Case{Delay(4000), 257, true}, Case{Wait(2000), 129, false}, Case{NoWait, 0, false}}) {
-    Program p;
+    Session p;
     Form1& f = p.form;
     f.PlayHalted = True;  // the ticks draw nothing
     p.pushChoice("*left*right", 1);
@@ -50,7 +50,7 @@ TEST(Script, ALineDrawsItsListsInReadingOrderThenPausesAsItSays) {
 }
 
 TEST(Script, EachLineShowsTheValueOfItsMarkerAtTheMomentItIsSaid) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   std::string name = "Bo";
   p.platform.at(p.platform.step() + 30,
