@@ -540,8 +540,16 @@ const Broadcast = (() => {
   });
 
   // ---- Offline and installable ---------------------------------------------------
+  // The worker is registered once the window is drawn and the page has loaded,
+  // so that it finds everything the page loaded in the browser's HTTP cache.
   if ("serviceWorker" in navigator && location.protocol !== "file:")
-    navigator.serviceWorker.register("sw.js").catch(() => {});
+    new PerformanceObserver((marks, observer) => {
+      if (!marks.getEntriesByName("first-frame").length) return;
+      observer.disconnect();
+      const register = () => navigator.serviceWorker.register("sw.js").catch(() => {});
+      if (document.readyState === "complete") register();
+      else addEventListener("load", register);
+    }).observe({ type: "mark", buffered: true });
 
   const seed = params.get("seed") ?? "";
   if (seed && !/^\d+$/.test(seed)) console.warn(`blunderfest: the seed ${seed} is not a number`);
