@@ -42,6 +42,8 @@ struct Look {
   Picture picture = Picture::None;                // images
   bool natural = false;                           // images shown at natural size, not stretched
   int tab = -1;                                   // buttons and lists: keyboard tab order
+  bool paintsPanels = false;                      // panels drawing the panels inside them
+  Role role = Role::None;                         // what it is to the broadcast
 };
 
 struct Row {

@@ -9,6 +9,7 @@
 #include "app/elements.h"
 #include "app/sparse.h"
 #include "platform/platform.h"
+#include "platform/program.h"
 #include "platform/timer_service.h"
 #include "text/voice.h"
 
@@ -41,8 +42,8 @@ struct Figure : Panel {
 
 // The one window: every display element, the match state and every
 // procedure of the program. The platform calls in through the entry points
-// at the end of the class.
-class Form1 {
+// of the program at the end of the class.
+class Form1 : public Program {
  public:
   explicit Form1(Platform& platform);
   Form1(const Form1&) = delete;
@@ -250,18 +251,22 @@ class Form1 {
   // ---- Entry points for the platform ------------------------------------------
   // Each runs the core until it returns or the program ends; none lets the
   // end of the program escape to the platform.
-  void load();
-  void heartbeat(std::uint64_t step);
-  void click(Button& button);
-  void choose(List& list, int entry);
-  void closeRequested();
+  void load() override;
+  void heartbeat(std::uint64_t step) override;
+  void click(Element& button) override;
+  void choose(Element& list, int entry) override;
+  void closeRequested() override;
+  void stage(Skit skit) override;
+  // Any scene, started as a staged skit is: the goal sequence, say, or a
+  // skit with its draws prepared.
+  void stage(std::function<void()> scene);
+  bool ended() const override { return ended_; }
+  const std::vector<Element*>& elements() const override { return elements_; }
+  std::string spokenName(const Element& element) const override;
 
   // Ends the program: no tick, line or wait runs afterwards.
   void EndProgram();
-  bool ended() const { return ended_; }
 
-  // Every element, containers before their contents, in design order.
-  const std::vector<Element*>& elements() const { return elements_; }
   Element* find(const std::string& name, int index = -1) const;
 
   Platform& platform() { return platform_; }
@@ -276,11 +281,15 @@ class Form1 {
   void passDone();
   // A new line on the commentary display goes out to the platform and the voice.
   void lineShown(const std::string& line, bool interrupts);
+  // Starts the staged scene, if any, in place of the lottery's draw: true
+  // when one ran.
+  bool runStaged();
 
   Platform& platform_;
   TimerService timers_;
   Voice voice_{platform_};
   bool ended_ = false;
+  std::function<void()> staged_;
   int nextZ_ = 0;
   std::vector<Element*> elements_;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -35,15 +36,15 @@ void addAll(std::vector<Element*>& out, Array& array) {
 // Every display element member of the window, whether the design placed it or not.
 std::vector<Element*> allMembers(Form1& f) {
   std::vector<Element*> all = {
-      &f.Picture2, &f.Picture4,  &f.Label2,   &f.Picture5, &f.lebomb,     &f.Image1,    &f.Shape4,
-      &f.Shape5,   &f.Command3,  &f.Command2, &f.Picture6, &f.Shape6,     &f.Label7,    &f.Label6,
-      &f.Label4,   &f.Label3,    &f.Label5,   &f.Label8,   &f.Line5,      &f.Label10,   &f.Label11,
-      &f.Label9,   &f.Label12,   &f.Label13,  &f.Command5, &f.Picture1,   &f.field,     &f.Line6,
-      &f.Shape7,   &f.Crowd,     &f.Shape8,   &f.Label17,  &f.Label18,    &f.Label20,   &f.Image5,
-      &f.Picture8, &f.Announcer, &f.cmdExit,  &f.picBall,  &f.lblGOal,    &f.OFFS1,     &f.OFFS2,
-      &f.OFFS3,    &f.Shape14,   &f.Shape15,  &f.RedCard,  &f.RedCardWho, &f.Ambulance, &f.Shape11,
-      &f.Image4,   &f.picJudge,  &f.Label23,  &f.NFLLogo,  &f.imgSoc,     &f.imgFB,     &f.Label24,
-      &f.burns,    &f.girl,      &f.smGirl,   &f.shh,      &f.Argh,
+      &f.Form,    &f.Picture2, &f.Picture4,  &f.Label2,   &f.Picture5, &f.lebomb,     &f.Image1,
+      &f.Shape4,  &f.Shape5,   &f.Command3,  &f.Command2, &f.Picture6, &f.Shape6,     &f.Label7,
+      &f.Label6,  &f.Label4,   &f.Label3,    &f.Label5,   &f.Label8,   &f.Line5,      &f.Label10,
+      &f.Label11, &f.Label9,   &f.Label12,   &f.Label13,  &f.Command5, &f.Picture1,   &f.field,
+      &f.Line6,   &f.Shape7,   &f.Crowd,     &f.Shape8,   &f.Label17,  &f.Label18,    &f.Label20,
+      &f.Image5,  &f.Picture8, &f.Announcer, &f.cmdExit,  &f.picBall,  &f.lblGOal,    &f.OFFS1,
+      &f.OFFS2,   &f.OFFS3,    &f.Shape14,   &f.Shape15,  &f.RedCard,  &f.RedCardWho, &f.Ambulance,
+      &f.Shape11, &f.Image4,   &f.picJudge,  &f.Label23,  &f.NFLLogo,  &f.imgSoc,     &f.imgFB,
+      &f.Label24, &f.burns,    &f.girl,      &f.smGirl,   &f.shh,      &f.Argh,
   };
   addAll(all, f.Label1);
   addAll(all, f.Picture3);
@@ -112,8 +113,11 @@ TEST(Design, EveryElementIsPlacedOnceAndReachableByNameAndIndex) {
 TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
   Window w;
   Form1& f = w.f;
-  std::set<const Element*> seen;
+  ASSERT_EQ(f.elements().front(), &f.Form);  // the window's own panel first
+  EXPECT_EQ(f.Form.container, nullptr);
+  std::set<const Element*> seen = {&f.Form};
   for (Element* e : f.elements()) {
+    if (e == &f.Form) continue;
     ASSERT_NE(e->container, nullptr) << id(*e);
     if (e->container != &f.Form) {
       EXPECT_TRUE(seen.count(e->container)) << id(*e);
@@ -125,6 +129,25 @@ TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
     const auto& siblings = e->container->children;
     EXPECT_EQ(std::count(siblings.begin(), siblings.end(), e), 1) << id(*e);
     seen.insert(e);
+  }
+}
+
+TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
+  Window w;
+  Form1& f = w.f;
+  std::map<Role, std::vector<const Element*>> byRole;
+  for (const Element* e : f.elements()) byRole[e->role].push_back(e);
+  std::vector<const Element*> figures;
+  for (const Figure& figure : f.player) figures.push_back(&figure);
+  EXPECT_EQ(byRole[Role::Commentary], std::vector<const Element*>{&f.Announcer});
+  EXPECT_EQ(byRole[Role::Screen],
+            (std::vector<const Element*>{&f.Picture1, &f.Picture6, &f.Picture2}));
+  EXPECT_EQ(byRole[Role::Figure], figures);
+  // Only the match screen draws its panels itself.
+  for (const Element* e : f.elements()) {
+    if (e->kind == Kind::Panel) {
+      EXPECT_EQ(static_cast<const Panel*>(e)->paintsPanels, e == &f.Picture1) << id(*e);
+    }
   }
 }
 

@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
 // The program after the builder's "&Go": every figure has its name. The
 // wandering figures are given long, still walks so that they draw nothing
 // and only the draws a test scripts are made.
-struct Match : Program {
+struct Match : Session {
   Match() {
     form.click(form.Command2);
     for (Figure& figure : form.player) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "program.h"
-#include "timeline.h"
+#include "support/session.h"
+#include "support/timeline.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ const Lines DreamLines = {
 }  // namespace
 
 TEST(SkitFootball, ShowsAndHidesItsPropsInOrderBetweenItsLinesAndDrawsNothing) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.PlayHalted = True;  // so that nothing else draws meanwhile
@@ -84,7 +84,7 @@ TEST(SkitFootball, ShowsAndHidesItsPropsInOrderBetweenItsLinesAndDrawsNothing) {
 // that wait and lets go of the display early, so play-by-play comes through
 // between the dream's later lines; the dream still ends as it should.
 TEST(SkitFootball, AGoalInsideItsWaitLetsPlayByPlayThroughAndTheDreamStillEndsCleanly) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   // A shot by figure 4, one flight step from the goal marker 23.

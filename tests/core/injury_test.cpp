@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::string row(const std::array<Label, 7>& marks) {
 
 // The match after kick-off, filmed at every pass, ready for an injury.
 struct Injury {
-  Program p;
+  Session p;
   Form1& f = p.form;
   std::vector<Frame> film;
 

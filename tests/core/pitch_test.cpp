@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ int fly(Form1& f, float x, float y, float tx, float ty, std::vector<double>* rem
 }  // namespace
 
 TEST(BallFlight, FourHundredTwipsRightTakeElevenStepsAndStopFortyBack) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   std::vector<double> remaining;
   EXPECT_EQ(fly(f, 1000, 3000, 1400, 3000, &remaining), 11);
@@ -40,7 +40,7 @@ TEST(BallFlight, FourHundredTwipsRightTakeElevenStepsAndStopFortyBack) {
 }
 
 TEST(BallFlight, AFlightStraightUpOrDownCompletesLikeAnyOtherOfItsLength) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   // 500 twips: twelve and a half steps of 40, so thirteen, in every direction.
   EXPECT_EQ(fly(f, 2000, 3000, 2500, 3000), 13);
@@ -57,7 +57,7 @@ TEST(BallFlight, AFlightStraightUpOrDownCompletesLikeAnyOtherOfItsLength) {
 }
 
 TEST(BallFlight, TheStartIsRoundedHalvesToEven) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   const std::vector<std::pair<float, int>> cases = {
       {1000.5f, 1000}, {1001.5f, 1002}, {1000.4f, 1000}, {-20.5f, -20}, {999.75f, 1000}};
@@ -78,7 +78,7 @@ TEST(Wandering, AnEdgeTurnsTheFigureBackAndSetsItOntoTheEdge) {
     int direction, after;
     float left, top;  // from the box's top-left corner, after the step
   };
-  Program p;
+  Session p;
   Form1& f = p.form;
   const Shape& b = f.field;
   Figure& walker = f.player[5];
@@ -113,7 +113,7 @@ TEST(Wandering, AnEdgeTurnsTheFigureBackAndSetsItOntoTheEdge) {
 }
 
 TEST(Wandering, AnExhaustedWalkDrawsADirectionAndACountAndStandsForThatTick) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   Figure& walker = f.player[5];
   const float left = walker.left, top = walker.top;
@@ -128,7 +128,7 @@ TEST(Wandering, AnExhaustedWalkDrawsADirectionAndACountAndStandsForThatTick) {
 }
 
 TEST(Wandering, EveryoneButTheHolderStaysInsideTheHomeBoxOverALongMatch) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.HoldAnnouncer = True;  // no skits: only play
