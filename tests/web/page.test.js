@@ -369,23 +369,23 @@ test("installable, and after one visit the broadcast plays offline", async () =>
 
 test("a first visit fetches every file of the site once, the service worker's install included",
   async () => {
-    // A browser of its own: an empty cache, no service worker yet.
+    // A browser and a server of its own: an empty cache, no service worker yet.
     const fresh = await chromium.launch(Chromium);
+    const site = await serve(process.env.SITE);
     const asked = new Map();
-    const count = (request) => {
+    site.on("request", (request) => {
       const file = new URL(request.url, base).pathname;
       asked.set(file, (asked.get(file) ?? 0) + 1);
-    };
-    server.on("request", count);
+    });
     try {
       const page = await fresh.newPage();
-      await page.goto(base + "?seed=2");
+      await page.goto(`http://127.0.0.1:${site.address().port}/?seed=2`);
       // The worker takes charge once it has cached the whole site.
       await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null,
         { timeout: 60000 });
     } finally {
-      server.off("request", count);
       await fresh.close();
+      site.close();
     }
     const files = fs.readdirSync(process.env.SITE, { recursive: true })
       .filter((f) => fs.statSync(path.join(process.env.SITE, f)).isFile())
