@@ -48,6 +48,7 @@ const Broadcast = (() => {
       // The program has drawn the window: the frame that shows it comes next.
       performance.mark("first-sync");
       requestAnimationFrame(() => performance.mark("first-frame"));
+      dispatchEvent(new Event("drawn"));
     }
     if (inputs.length > 0 || (step() >= target && clock.hiddenSince === null)) {
       wakeUp(); // nothing to wait for: the program goes on at once
@@ -540,16 +541,19 @@ const Broadcast = (() => {
   });
 
   // ---- Offline and installable ---------------------------------------------------
-  // The worker is registered once the window is drawn and the page has loaded,
-  // so that it finds everything the page loaded in the browser's HTTP cache.
+  // The worker is registered once the program has drawn the window (the page
+  // has asked for its pictures by then) and the page has loaded, so that it
+  // finds everything the page loaded in the browser's HTTP cache.
   if ("serviceWorker" in navigator && location.protocol !== "file:")
-    new PerformanceObserver((marks, observer) => {
-      if (!marks.getEntriesByName("first-frame").length) return;
-      observer.disconnect();
-      const register = () => navigator.serviceWorker.register("sw.js").catch(() => {});
-      if (document.readyState === "complete") register();
-      else addEventListener("load", register);
-    }).observe({ type: "mark", buffered: true });
+    addEventListener(
+      "drawn",
+      () => {
+        const register = () => navigator.serviceWorker.register("sw.js").catch(() => {});
+        if (document.readyState === "complete") register();
+        else addEventListener("load", register, { once: true });
+      },
+      { once: true },
+    );
 
   const seed = params.get("seed") ?? "";
   if (seed && !/^\d+$/.test(seed)) console.warn(`blunderfest: the seed ${seed} is not a number`);
