@@ -541,16 +541,22 @@ const Broadcast = (() => {
   });
 
   // ---- Offline and installable ---------------------------------------------------
-  // The worker is registered once the program has drawn the window (the page
-  // has asked for its pictures by then) and the page has loaded, so that it
-  // finds everything the page loaded in the browser's HTTP cache.
+  // The worker is registered once the page has loaded what the window shows
+  // (the program has drawn it and every picture it asked for has come), so
+  // that the worker finds all of it in the browser's HTTP cache.
+  const loaded = (picture) =>
+    new Promise((resolve) => {
+      picture.addEventListener("load", resolve, { once: true });
+      picture.addEventListener("error", resolve, { once: true });
+    });
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     addEventListener(
       "drawn",
-      () => {
-        const register = () => navigator.serviceWorker.register("sw.js").catch(() => {});
-        if (document.readyState === "complete") register();
-        else addEventListener("load", register, { once: true });
+      async () => {
+        if (document.readyState !== "complete")
+          await new Promise((resolve) => addEventListener("load", resolve, { once: true }));
+        await Promise.all([...document.images].filter((i) => !i.complete).map(loaded));
+        navigator.serviceWorker.register("sw.js").catch(() => {});
       },
       { once: true },
     );
