@@ -80,7 +80,8 @@ function requestedPath(target) {
     } catch {
       throw new Refusal(400);
     }
-    if (/[\x00-\x1f\x7f]/.test(name)) throw new Refusal(400);
+    // A control character (a NUL, a line break) names no file.
+    if ([...name].some((c) => c < " " || c.codePointAt(0) === 127)) throw new Refusal(400);
     if (name.includes("/")) throw new Refusal(404);
     if (name === "..") {
       if (parts.pop() === undefined) throw new Refusal(403);
