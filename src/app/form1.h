@@ -10,7 +10,7 @@
 #include "app/sparse.h"
 #include "platform/platform.h"
 #include "platform/program.h"
-#include "platform/timer_service.h"
+#include "app/timer_service.h"
 #include "text/voice.h"
 
 // The 16-bit booleans of the match state: true is -1, false is 0.

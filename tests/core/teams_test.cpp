@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
+#include "virtual/virtual_platform.h"
 
 namespace {
 

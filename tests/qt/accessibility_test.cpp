@@ -12,10 +12,10 @@
 #include <set>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
 #include "qt/painting.h"
 #include "qt/view.h"
 #include "teams/countries.h"
+#include "virtual/virtual_platform.h"
 
 namespace {
 

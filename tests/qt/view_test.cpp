@@ -20,8 +20,8 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
 #include "qt/painting.h"
+#include "virtual/virtual_platform.h"
 
 namespace {
 

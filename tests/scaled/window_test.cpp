@@ -19,11 +19,11 @@
 
 #include "app/form1.h"
 #include "platform/options.h"
-#include "platform/virtual_platform.h"
 #include "qt/painting.h"
-#include "qt/program.h"
 #include "qt/scale.h"
 #include "qt/view.h"
+#include "support/desktop.h"
+#include "virtual/virtual_platform.h"
 
 namespace {
 
@@ -178,7 +178,7 @@ TEST_F(ScaledWindow, TextWiderThanAOneLineLabelShowsWholeOnItsLine) {
 }
 
 TEST(ScaledProgram, StartUpCentresTheWindowOnTheScreen) {
-  QtProgram program;
+  Desktop program;
   program.start();
   const QWidget* window = program.view.window();
   const QRect screen = window->screen()->geometry();
@@ -210,7 +210,7 @@ TEST(ScaledProgram, TheInformationSheetShowsEachLineWhole) {
     SCOPED_TRACE(fullScreen ? "full screen" : "windowed");
     Options options;
     options.fullScreen = fullScreen;
-    QtProgram program(options);
+    Desktop program(options);
     program.start();
     QTimer::singleShot(0, [&] {
       QWidget* box = QApplication::activeModalWidget();

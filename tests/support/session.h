@@ -5,7 +5,7 @@
 
 #include "app/form1.h"
 #include "platform/options.h"
-#include "platform/virtual_platform.h"
+#include "virtual/virtual_platform.h"
 
 // A run of the program on the virtual platform, started as the window starts it.
 struct Session {
