@@ -12,16 +12,9 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "virtual/virtual_platform.h"
+#include "support/session.h"
 
 namespace {
-
-// The window as it opens, before start-up runs.
-struct Window {
-  VirtualPlatform p;
-  Form1 f{p};
-  Window() { p.attach(f); }
-};
 
 template <class Array>
 void addAll(std::vector<Element*>& out, Array& array) {
@@ -95,8 +88,8 @@ constexpr float Pixel = 15;
 // ---- Every element is in the design, once, in a container -------------------------
 
 TEST(Design, EveryElementIsPlacedOnceAndReachableByNameAndIndex) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   const std::vector<Element*> members = allMembers(f);
   const std::vector<Element*>& placed = f.elements();
   EXPECT_EQ(placed.size(), members.size()) << "an element was placed twice or is not a member";
@@ -111,8 +104,8 @@ TEST(Design, EveryElementIsPlacedOnceAndReachableByNameAndIndex) {
 }
 
 TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   ASSERT_EQ(f.elements().front(), &f.Form);  // the window's own panel first
   EXPECT_EQ(f.Form.container, nullptr);
   std::set<const Element*> seen = {&f.Form};
@@ -133,8 +126,8 @@ TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
 }
 
 TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   std::map<Role, std::vector<const Element*>> byRole;
   for (const Element* e : f.elements()) byRole[e->role].push_back(e);
   std::vector<const Element*> figures;
@@ -152,8 +145,8 @@ TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
 }
 
 TEST(Design, ArraysSpreadOverTheirContainers) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Label1[0].container, &f.Picture2);
   EXPECT_EQ(f.Label1[3].container, &f.lebomb);
   EXPECT_EQ(f.Label1[4].container, &f.Picture6);
@@ -174,8 +167,8 @@ TEST(Design, ArraysSpreadOverTheirContainers) {
 // ---- What shows when the window opens ---------------------------------------------
 
 TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   const std::vector<std::pair<const char*, int>> props = {
       {"lblGOal", -1},   {"OFFS1", -1},    {"OFFS2", -1},    {"RedCard", -1},  {"Ambulance", -1},
       {"picJudge", -1},  {"picFG", 0},     {"picFG", 1},     {"NFLLogo", -1},  {"imgSoc", -1},
@@ -205,8 +198,8 @@ TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
 }
 
 TEST(Design, TimersAndButtonsStartAsDesigned) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Timer1.interval, 30);
   EXPECT_TRUE(f.Timer1.enabled);
   EXPECT_EQ(f.Timer2.interval, 1);
@@ -233,8 +226,8 @@ TEST(Design, TimersAndButtonsStartAsDesigned) {
 // ---- Values that are easy to get wrong ------------------------------------------------
 
 TEST(Design, ScoreboardGoalsAndSpeechBoxes) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Shape8.shape, ShapeKind::RoundedRectangle);
   EXPECT_TRUE(f.Shape8.opaque);
   EXPECT_EQ(f.Shape8.fillColor, rgb(0x808080));
@@ -268,8 +261,8 @@ TEST(Design, ScoreboardGoalsAndSpeechBoxes) {
 }
 
 TEST(Design, CaptionsAreTheProgramsOwnTexts) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Label1[0].caption, "World Cup '98");
   EXPECT_EQ(f.Label1[5].caption, "World Cup '98");
   EXPECT_EQ(f.Label21[0].caption, "brought to you by ");
@@ -298,8 +291,8 @@ TEST(Design, CaptionsAreTheProgramsOwnTexts) {
 }
 
 TEST(Design, PicturesKeepTheirNaturalSizeWhereDesigned) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (const Image* i : {&f.Crowd, &f.Image5, &f.NFLLogo, &f.burns, &f.girl, &f.smGirl, &f.shh,
                          &f.Argh, &f.Image3[0], &f.Image3[6]})
     EXPECT_FALSE(i->stretch) << id(*i);
@@ -314,8 +307,8 @@ TEST(Design, PicturesKeepTheirNaturalSizeWhereDesigned) {
 // ---- Paint order ---------------------------------------------------------------------
 
 TEST(Design, LaterElementsLieInFront) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   // The crowd is the back-most element of the match screen.
   for (const Element* e : f.Picture1.children)
     if (e != &f.Crowd) {
@@ -369,8 +362,8 @@ void expectInside(const Shape& s, const Figure& fig) {
 }  // namespace
 
 TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int i = 0; i < 22; ++i) {
     const Figure& fig = f.player[i];
     const Parts p = partsOf(f, i);
@@ -419,8 +412,8 @@ TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
 }
 
 TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int body : {22, 23}) {
     const Figure& fig = f.player[body + 2];
     const Parts p = partsOf(f, body);
@@ -443,8 +436,8 @@ TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
 }
 
 TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.shpShirt[20].fillColor, rgb(0x0000c0));
   EXPECT_EQ(f.shpShoulders[20].fillColor, rgb(0x000000));
   EXPECT_EQ(f.shpShorts[20].fillColor, rgb(0x800080));
@@ -465,8 +458,8 @@ TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
 }
 
 TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int i = 0; i < 22; ++i) {
     const Figure& fig = f.player[i];
     EXPECT_EQ(fig.container, &f.Picture1);
@@ -492,8 +485,8 @@ TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
 // ---- The judges' panel ------------------------------------------------------------------
 
 TEST(Design, EachJudgesFlagStandsOverItsScoreCards) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int j = 0; j < 7; ++j) {
     const float flagCentre = f.Image3[j].left + f.Image3[j].width / 2;
     EXPECT_NEAR(flagCentre, f.lblTD[j].left + f.lblTD[j].width / 2, Pixel) << j;
@@ -506,8 +499,8 @@ TEST(Design, EachJudgesFlagStandsOverItsScoreCards) {
 }
 
 TEST(Design, AWrongIndexOfAnArrayWithGapsChangesNothingOnTheWindow) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   const std::size_t elements = f.elements().size();
   Shape& missing = f.Shape25[6];
   EXPECT_EQ(missing.container, nullptr);  // never drawn
