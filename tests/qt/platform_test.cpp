@@ -34,6 +34,20 @@ TEST(QtPlatform, EveryPassDeliversTheNextStepAndTheTickCounterReadsItsStart) {
   }
 }
 
+TEST(QtPlatform, HurriedEveryPassComesAtOnceAndTheRealPaceResumesAfter) {
+  Window w;
+  const std::uint64_t real = w.platform.realStep(), step = w.platform.step();
+  w.platform.hurry(true);
+  for (int i = 0; i < 640; ++i) w.platform.processEventsOnce();  // ten seconds of steps
+  EXPECT_EQ(w.platform.step(), step + 640);
+  EXPECT_LT(w.platform.realStep() - real, 320u);  // far fewer than they stand for
+  const std::uint64_t resumed = w.platform.realStep();
+  w.platform.hurry(false);
+  w.platform.processEventsOnce();
+  EXPECT_EQ(w.platform.step(), step + 641);
+  EXPECT_GT(w.platform.realStep(), resumed);  // the next one waited for the real clock
+}
+
 TEST(QtPlatform, TheWindowHasTheDesignedClientAreaAndCannotBeResized) {
   Window w;
   QWidget* window = w.view.window();
