@@ -232,11 +232,6 @@ void Form1::WaitMs(std::int16_t duration) {
   } while (elapsed(start, platform_.tickCount()) <= duration);
 }
 
-void Form1::Say(const std::string& line, std::int16_t delay) {
-  Announce2(line);
-  DelayMs(delay);
-}
-
 std::string Form1::OneOf(const std::string& list) { return ::OneOf(list, rnd()); }
 
 std::string Form1::CapStr(const std::string& syllables) { return ::CapStr(syllables, rnd()); }

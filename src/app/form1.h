@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "app/elements.h"
+#include "app/figures.h"
 #include "app/sparse.h"
 #include "platform/platform.h"
 #include "platform/program.h"
 #include "app/timer_service.h"
 #include "text/voice.h"
+
+class DesignRows;
 
 // The 16-bit booleans of the match state: true is -1, false is 0.
 using Flag = std::int16_t;
@@ -118,13 +121,12 @@ class Form1 : public Program {
   Timer Timer2;  // match-engine tick
   Timer Timer3;  // match clock
 
-  // Players, goals and ball. Body parts 0..21 belong to player(0..21);
-  // 22 and 23 to the lying figures player(24) and player(25).
-  std::array<Figure, 26> player;
-  std::array<Shape, 24> shpHair, shpHead, shpArms, shpLegs, shpShoulders, shpShirt, shpShorts,
-      shpSocks, Shape10;
-  std::array<Line, 22> Line4;
-  Sparse<Line> Line9{22, 23};
+  // Players, goals and ball, laid out as app/figures.h tells.
+  std::array<Figure, Figures> player;
+  std::array<Shape, BodyParts> shpHair, shpHead, shpArms, shpLegs, shpShoulders, shpShirt,
+      shpShorts, shpSocks, Shape10;
+  std::array<Line, Players> Line4;
+  Sparse<Line> Line9{bodyOf(lyingFigureOf(HomeSide)), bodyOf(lyingFigureOf(Visitors))};
   Sparse<Image> NFLhelmet{0, 4, 12};
   Image picBall;
 
@@ -222,8 +224,6 @@ class Form1 : public Program {
   void Announce2(const std::string& text);
   void DelayMs(std::int16_t duration);
   void WaitMs(std::int16_t duration);
-  // A skit's line, held for `delay` ms while play goes on underneath.
-  void Say(const std::string& line, std::int16_t delay);
 
   // The engine tick's steps and the skits.
   void RunSkitLottery();
@@ -274,6 +274,13 @@ class Form1 : public Program {
 
  private:
   void loadDesign();  // the design tables
+  // The design tables of each part of the window, adding its rows back to front.
+  void builderDesign(DesignRows& rows);
+  void lineupsDesign(DesignRows& rows);
+  void smallFlagDesign(DesignRows& rows, int flag, float stripeWidth, float step, float height);
+  void matchDesign(DesignRows& rows);
+  void figuresDesign(DesignRows& rows);
+  void propsDesign(DesignRows& rows);
   void adopt(Element& element, Panel& container);
   // Runs a piece of the core from the platform, absorbing the end of the program.
   void guarded(const std::function<void()>& body);

@@ -170,12 +170,35 @@ TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
   Opened w;
   Form1& f = w.form;
   const std::vector<std::pair<const char*, int>> props = {
-      {"lblGOal", -1},   {"OFFS1", -1},    {"OFFS2", -1},    {"RedCard", -1},  {"Ambulance", -1},
-      {"picJudge", -1},  {"picFG", 0},     {"picFG", 1},     {"NFLLogo", -1},  {"imgSoc", -1},
-      {"imgFB", -1},     {"Label24", -1},  {"Shape25", 0},   {"burns", -1},    {"girl", -1},
-      {"smGirl", -1},    {"shh", -1},      {"Argh", -1},     {"NFLhelmet", 0}, {"NFLhelmet", 4},
-      {"NFLhelmet", 12}, {"player", 22},   {"player", 23},   {"player", 24},   {"player", 25},
-      {"Explosion", 0},  {"Explosion", 1}, {"Explosion", 2}, {"Picture6", -1},
+      {"lblGOal", -1},
+      {"OFFS1", -1},
+      {"OFFS2", -1},
+      {"RedCard", -1},
+      {"Ambulance", -1},
+      {"picJudge", -1},
+      {"picFG", 0},
+      {"picFG", 1},
+      {"NFLLogo", -1},
+      {"imgSoc", -1},
+      {"imgFB", -1},
+      {"Label24", -1},
+      {"Shape25", 0},
+      {"burns", -1},
+      {"girl", -1},
+      {"smGirl", -1},
+      {"shh", -1},
+      {"Argh", -1},
+      {"NFLhelmet", 0},
+      {"NFLhelmet", 4},
+      {"NFLhelmet", 12},
+      {"player", goalMarkerOf(HomeSide)},
+      {"player", goalMarkerOf(Visitors)},
+      {"player", lyingFigureOf(HomeSide)},
+      {"player", lyingFigureOf(Visitors)},
+      {"Explosion", 0},
+      {"Explosion", 1},
+      {"Explosion", 2},
+      {"Picture6", -1},
   };
   for (auto [name, index] : props) {
     Element* e = f.find(name, index);
@@ -189,7 +212,7 @@ TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
                      static_cast<Element*>(&f.Announcer), static_cast<Element*>(&f.lebomb),
                      static_cast<Element*>(&f.Crowd)})
     EXPECT_TRUE(e->visible) << id(*e);
-  for (int i = 0; i < 22; ++i) EXPECT_TRUE(f.player[i].visible) << i;
+  for (int i = 0; i < Players; ++i) EXPECT_TRUE(f.player[i].visible) << i;
   // The contents of the hidden props are not hidden themselves: showing the
   // panel shows them.
   EXPECT_TRUE(f.Shape11.visible);
@@ -276,16 +299,16 @@ TEST(Design, CaptionsAreTheProgramsOwnTexts) {
   }
   EXPECT_EQ(f.Ambulance.tag, "-1020");
   EXPECT_EQ(f.Ambulance.left, -1020);
-  for (int i : {22, 23}) {
+  for (int i : {goalMarkerOf(HomeSide), goalMarkerOf(Visitors)}) {
     EXPECT_EQ(f.player[i].toolTip, "GOAL");
     EXPECT_EQ(f.player[i].tag, "GOAL");
   }
-  for (int i : {24, 25}) {
+  for (int i : {lyingFigureOf(HomeSide), lyingFigureOf(Visitors)}) {
     EXPECT_EQ(f.player[i].toolTip, "INJURY");
     EXPECT_EQ(f.player[i].tag, "INJURY");
   }
-  EXPECT_EQ(f.player[20].tag, "G");
-  EXPECT_EQ(f.player[21].tag, "G");
+  EXPECT_EQ(f.player[keeperOf(HomeSide)].tag, "G");
+  EXPECT_EQ(f.player[keeperOf(Visitors)].tag, "G");
   EXPECT_EQ(f.player[0].tag, "");
   EXPECT_EQ(f.player[0].toolTip, "");
 }
@@ -364,7 +387,7 @@ void expectInside(const Shape& s, const Figure& fig) {
 TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
   Opened w;
   Form1& f = w.form;
-  for (int i = 0; i < 22; ++i) {
+  for (int i = 0; i < Players; ++i) {
     const Figure& fig = f.player[i];
     const Parts p = partsOf(f, i);
     SCOPED_TRACE("player(" + std::to_string(i) + ")");
@@ -414,10 +437,11 @@ TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
 TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
   Opened w;
   Form1& f = w.form;
-  for (int body : {22, 23}) {
-    const Figure& fig = f.player[body + 2];
+  for (int figure : {lyingFigureOf(HomeSide), lyingFigureOf(Visitors)}) {
+    const int body = bodyOf(figure);
+    const Figure& fig = f.player[figure];
     const Parts p = partsOf(f, body);
-    SCOPED_TRACE("player(" + std::to_string(body + 2) + ")");
+    SCOPED_TRACE("player(" + std::to_string(figure) + ")");
     EXPECT_EQ(fig.width, 675);
     EXPECT_EQ(fig.height, 345);
     for (const Shape* s : p.all()) {
@@ -438,18 +462,19 @@ TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
 TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
   Opened w;
   Form1& f = w.form;
-  EXPECT_EQ(f.shpShirt[20].fillColor, rgb(0x0000c0));
-  EXPECT_EQ(f.shpShoulders[20].fillColor, rgb(0x000000));
-  EXPECT_EQ(f.shpShorts[20].fillColor, rgb(0x800080));
-  EXPECT_EQ(f.shpSocks[20].fillColor, rgb(0x0000ff));
-  EXPECT_EQ(f.shpShirt[21].fillColor, rgb(0x800080));
-  EXPECT_EQ(f.shpShoulders[21].fillColor, rgb(0x80ff80));
-  EXPECT_EQ(f.shpShorts[21].fillColor, rgb(0x800080));
-  EXPECT_EQ(f.shpSocks[21].fillColor, rgb(0x0000ff));
+  const int home = keeperOf(HomeSide), visitors = keeperOf(Visitors);
+  EXPECT_EQ(f.shpShirt[home].fillColor, rgb(0x0000c0));
+  EXPECT_EQ(f.shpShoulders[home].fillColor, rgb(0x000000));
+  EXPECT_EQ(f.shpShorts[home].fillColor, rgb(0x800080));
+  EXPECT_EQ(f.shpSocks[home].fillColor, rgb(0x0000ff));
+  EXPECT_EQ(f.shpShirt[visitors].fillColor, rgb(0x800080));
+  EXPECT_EQ(f.shpShoulders[visitors].fillColor, rgb(0x80ff80));
+  EXPECT_EQ(f.shpShorts[visitors].fillColor, rgb(0x800080));
+  EXPECT_EQ(f.shpSocks[visitors].fillColor, rgb(0x0000ff));
 
   std::set<std::uint32_t> hair;
   int sameAsNeighbour = 0;
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < BodyParts; ++i) {
     hair.insert(f.shpHair[i].fillColor.rgb);
     if (i > 0 && f.shpHair[i].fillColor == f.shpHair[i - 1].fillColor) ++sameAsNeighbour;
   }
@@ -460,14 +485,14 @@ TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
 TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
   Opened w;
   Form1& f = w.form;
-  for (int i = 0; i < 22; ++i) {
+  for (int i = 0; i < Players; ++i) {
     const Figure& fig = f.player[i];
     EXPECT_EQ(fig.container, &f.Picture1);
     EXPECT_EQ(fig.backColor, PitchGreen);
     EXPECT_FALSE(fig.border);
     // Inside the touch lines, or in front of its goal for a keeper.
-    EXPECT_GE(fig.left, f.field.left - (i >= 20 ? 300 : 0)) << i;
-    EXPECT_LE(fig.left + fig.width, f.field.left + f.field.width + (i >= 20 ? 300 : 0)) << i;
+    EXPECT_GE(fig.left, f.field.left - (isKeeper(i) ? 300 : 0)) << i;
+    EXPECT_LE(fig.left + fig.width, f.field.left + f.field.width + (isKeeper(i) ? 300 : 0)) << i;
     EXPECT_GE(fig.top, f.field.top - fig.height) << i;
     EXPECT_LE(fig.top + fig.height, f.field.top + f.field.height) << i;
   }
@@ -476,10 +501,10 @@ TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
            b.top < a.top + a.height;
   };
-  EXPECT_TRUE(overlaps(f.player[20], f.GoalieBox[0]));
-  EXPECT_TRUE(overlaps(f.player[21], f.GoalieBox[1]));
-  EXPECT_TRUE(overlaps(f.player[22], f.shpGoal[0]));
-  EXPECT_TRUE(overlaps(f.player[23], f.shpGoal[1]));
+  for (int side : {HomeSide, Visitors}) {
+    EXPECT_TRUE(overlaps(f.player[keeperOf(side)], f.GoalieBox[side])) << side;
+    EXPECT_TRUE(overlaps(f.player[goalMarkerOf(side)], f.shpGoal[side])) << side;
+  }
 }
 
 // ---- The judges' panel ------------------------------------------------------------------

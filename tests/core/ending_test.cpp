@@ -128,7 +128,8 @@ TEST(Ending, TheSignOffIsTheLastLineAndTheEndComesFourSecondsAfterItFromAnyScene
       {"an injury", drawn(210), 100, true, false},
       {"the football dream", drawn(200)},
       {"an aside (seven lines on strategy)", drawn(0, 23)},
-      {"a goal sequence", [](Session& p) { p.shotArriving(3, 22); }, 100, true, false},
+      {"a goal sequence", [](Session& p) { p.shotArriving(3, goalMarkerOf(HomeSide)); }, 100, true,
+       false},
   };
   for (const Scene& scene : scenes)
     for (bool walkOff : {false, true}) {
@@ -149,7 +150,7 @@ TEST(Ending, TheSignOffIsTheLastLineAndTheEndComesFourSecondsAfterItFromAnyScene
       };
       p.platform.after(scene.leaveAfter, [&] {
         EXPECT_EQ(f.HoldAnnouncer != False, scene.held);
-        p.shotArriving(3, 22);
+        p.shotArriving(3, goalMarkerOf(HomeSide));
         skits = skitsStarted();
         leftAt = p.platform.step();
         if (walkOff) {

@@ -190,7 +190,7 @@ TEST(Interject, TheLittleGirlComesOnceAndOnlyToFigures2To20) {
     const int j = draw + 2;
     auto girls = [&] {
       std::vector<int> who;
-      for (int k = 0; k < 26; ++k)
+      for (int k = 0; k < Figures; ++k)
         if (f.player[k].picture == Picture::Girl) who.push_back(k);
       return who;
     };

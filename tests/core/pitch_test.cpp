@@ -133,7 +133,8 @@ TEST(Wandering, EveryoneButTheHolderStaysInsideTheHomeBoxOverALongMatch) {
   f.click(f.Command2);
   f.HoldAnnouncer = True;  // no skits: only play
   p.platform.script().seed(5);
-  const float keeperStrip = f.GoalieBox[0].width - f.player[20].width;
+  const Figure& keeper = f.player[keeperOf(HomeSide)];
+  const float keeperStrip = f.GoalieBox[0].width - keeper.width;
   float keeperLeast = 1e9, keeperMost = -1e9;
   for (int tick = 0; tick < 20000; ++tick) {
     const int holder = f.HolderIndex;
@@ -145,17 +146,17 @@ TEST(Wandering, EveryoneButTheHolderStaysInsideTheHomeBoxOverALongMatch) {
       ASSERT_EQ(f.player[holder].left, holderLeft);
       ASSERT_EQ(f.player[holder].top, holderTop);
     }
-    for (int i = 0; i <= 21; ++i) {
+    for (int i = 0; i < Players; ++i) {
       const Figure& fig = f.player[i];
-      const Shape& b = i == 20 ? f.GoalieBox[0] : i == 21 ? f.GoalieBox[1] : f.field;
+      const Shape& b = isKeeper(i) ? f.GoalieBox[sideOf(i)] : f.field;
       if (tick == 0 && i == holder) continue;  // not pulled in until it wanders
       ASSERT_GE(fig.left, b.left) << i;
       ASSERT_LE(fig.left + fig.width, b.left + b.width) << i;
       ASSERT_GE(fig.top, b.top) << i;
       ASSERT_LE(fig.top + fig.height, b.top + b.height) << i;
     }
-    keeperLeast = std::min(keeperLeast, f.player[20].left - f.GoalieBox[0].left);
-    keeperMost = std::max(keeperMost, f.player[20].left - f.GoalieBox[0].left);
+    keeperLeast = std::min(keeperLeast, keeper.left - f.GoalieBox[0].left);
+    keeperMost = std::max(keeperMost, keeper.left - f.GoalieBox[0].left);
   }
   // The keeper uses his whole strip, 210 twips wide in a box of 525.
   EXPECT_EQ(keeperStrip, 210);
