@@ -23,7 +23,7 @@
 #include "qt/scale.h"
 #include "qt/view.h"
 #include "support/desktop.h"
-#include "virtual/virtual_platform.h"
+#include "support/viewed.h"
 
 namespace {
 
@@ -32,12 +32,9 @@ constexpr QRgb PitchGreen = 0xff008000;
 constexpr QRgb Orange = 0xffff8000;
 constexpr QRgb Grey = 0xff808080;
 
-class ScaledWindow : public ::testing::Test {
+class ScaledWindow : public ::testing::Test, protected Viewed {
  protected:
   void SetUp() override {
-    platform.attach(form);
-    form.load();
-    view = std::make_unique<View>(form);
     form.Command2_Click();
     form.Command5_Click();  // the kick-off: its introduction runs in virtual time
     view->sync();
@@ -65,9 +62,6 @@ class ScaledWindow : public ::testing::Test {
     return static_cast<QImage*>(store)->convertToFormat(QImage::Format_RGB32);
   }
 
-  VirtualPlatform platform;
-  Form1 form{platform};
-  std::unique_ptr<View> view;
   qreal scale = 1;
 };
 
