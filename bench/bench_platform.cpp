@@ -10,8 +10,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "qt/program.h"
+#include "qt/painting.h"
 #include "qt/view.h"
+#include "support/desktop.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ double cpuSeconds() {
 // Seed 1990 plays on without a goal for the whole 20 s.
 // With `voice`, as --voice starts it: where no speech engine or audio device
 // is found, it is silent, and only the choice of what to read runs.
-struct Window : QtProgram {
-  explicit Window(bool voice = false) : QtProgram(seeded(voice)) { start(); }
+struct Window : Desktop {
+  explicit Window(bool voice = false) : Desktop(seeded(voice)) { start(); }
   static Options seeded(bool voice) {
     Options options;
     options.seed = 1990;

@@ -6,7 +6,7 @@
 
 #include "app/form1.h"
 #include "match/engine.h"
-#include "platform/virtual_platform.h"
+#include "virtual/virtual_platform.h"
 
 namespace {
 

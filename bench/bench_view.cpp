@@ -12,8 +12,9 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
+#include "qt/painting.h"
 #include "qt/view.h"
+#include "virtual/virtual_platform.h"
 
 namespace {
 

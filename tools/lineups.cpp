@@ -9,7 +9,7 @@
 
 #include "app/form1.h"
 #include "platform/options.h"
-#include "platform/virtual_platform.h"
+#include "virtual/virtual_platform.h"
 
 int main(int argc, char** argv) {
   char* end = nullptr;

@@ -132,15 +132,15 @@ void Form1::Form_Load() {
 
   // The panels are centred on the window's outer size, frame and title bar
   // included, as the design has always placed them.
-  float outerWidth = static_cast<float>(platform_.windowOuterWidth());
-  float outerHeight = static_cast<float>(platform_.windowOuterHeight());
-  Picture6.top = (outerHeight - Picture6.height) / 2;
-  Picture2.top = (outerHeight - Picture2.height) / 2;
-  Picture6.left = (outerWidth - Picture6.width) / 2;
-  Picture2.left = (outerWidth - Picture2.width) / 2;
+  const int outerWidth = static_cast<int>(Form.width) + platform_.windowFrameWidth();
+  const int outerHeight = static_cast<int>(Form.height) + platform_.windowFrameHeight();
+  Picture6.top = (static_cast<float>(outerHeight) - Picture6.height) / 2;
+  Picture2.top = (static_cast<float>(outerHeight) - Picture2.height) / 2;
+  Picture6.left = (static_cast<float>(outerWidth) - Picture6.width) / 2;
+  Picture2.left = (static_cast<float>(outerWidth) - Picture2.width) / 2;
 
-  Top = static_cast<float>(platform_.screenHeight() - platform_.windowOuterHeight()) / 2;
-  Left = static_cast<float>(platform_.screenWidth() - platform_.windowOuterWidth()) / 2;
+  Top = static_cast<float>(platform_.screenHeight() - outerHeight) / 2;
+  Left = static_cast<float>(platform_.screenWidth() - outerWidth) / 2;
   platform_.moveWindow(static_cast<int>(Left), static_cast<int>(Top));
 
   FullCombos();

@@ -11,7 +11,7 @@
 #include "app/sparse.h"
 #include "platform/platform.h"
 #include "platform/program.h"
-#include "platform/timer_service.h"
+#include "app/timer_service.h"
 #include "text/voice.h"
 
 class DesignRows;

@@ -6,9 +6,14 @@
 #include "platform/random.h"
 #include "platform/speaker.h"
 
-// What the core needs from the toolkit underneath it. The Qt platform runs
-// the real window; the virtual platform runs the core in virtual time for
-// the tests.
+// The fixed dialog frame around the window's client area, in twips, where
+// the toolkit cannot tell it: 3-pixel borders and a 23-pixel title bar.
+inline constexpr int NominalFrameWidth = 6 * 15;
+inline constexpr int NominalFrameHeight = (6 + 23) * 15;
+
+// What the program needs from the toolkit underneath it. The Qt platform runs
+// the real window, the web platform the page; the virtual platform runs the
+// program in virtual time for the tests and the tools.
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -28,12 +33,14 @@ class Platform {
   // A modal message box with an information icon, a title and an OK button.
   virtual void messageBox(const std::string& title, const std::string& text) = 0;
 
-  // The screen's size and the window's outer size (frame and title bar
-  // included), in twips.
+  // The screen's size, in twips.
   virtual int screenWidth() = 0;
   virtual int screenHeight() = 0;
-  virtual int windowOuterWidth() = 0;
-  virtual int windowOuterHeight() = 0;
+  // The window's frame and title bar around its client area, in twips, as
+  // the window system reports them once the window shows; before that, and
+  // where nothing frames the window, the nominal dialog frame.
+  virtual int windowFrameWidth() { return NominalFrameWidth; }
+  virtual int windowFrameHeight() { return NominalFrameHeight; }
 
   // Moves the window's outer top-left corner, in twips on the screen.
   virtual void moveWindow(int left, int top) = 0;
@@ -52,6 +59,11 @@ class Platform {
   // The voice that reads the commentary aloud, or none: the program is silent
   // unless asked to speak.
   virtual Speaker* speaker() { return nullptr; }
+
+  // While on, every pass delivers the next clock step at once, without
+  // waiting for real time and without drawing: the match runs unseen. Once
+  // off, the clock goes on from where it is at the real pace.
+  virtual void hurry(bool on) = 0;
 };
 
 // One clock step in milliseconds: 1000 / 64.
@@ -67,9 +79,3 @@ constexpr int stepsOfInterval(int ms) {
   int steps = (ms * StepsPerSecond + 999) / 1000;
   return steps < 1 ? 1 : steps;
 }
-
-// The fixed dialog frame around the client area, in twips, where the toolkit
-// cannot tell it before the window is shown: 3-pixel borders and a 23-pixel
-// title bar.
-inline constexpr int NominalFrameWidth = 6 * 15;
-inline constexpr int NominalFrameHeight = (6 + 23) * 15;

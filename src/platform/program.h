@@ -31,8 +31,10 @@ class Program {
   virtual void choose(Element& list, int entry) = 0;
   // The window's close button, or the window destroyed from outside.
   virtual void closeRequested() = 0;
-  // Starts that skit as the lottery starts it, as soon as play runs free
-  // (checked after every pass, so also from inside another skit's waits).
+  // Starts that skit as the lottery starts one, as soon as play runs free:
+  // in place of the lottery's draw at the first engine tick that would draw
+  // (the match running, no skit holding the display, play not halted), also
+  // at a tick inside another skit's waits.
   virtual void stage(Skit skit) = 0;
   virtual bool ended() const = 0;
 

@@ -4,9 +4,10 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
-#include "app/form1.h"
+#include "platform/program.h"
 #include "qt/painting.h"
 
 namespace {
@@ -59,8 +60,12 @@ class PaintedAccessible final : public QAccessibleInterface {
 // figures now on the pitch.
 class MatchScreenAccessible final : public QAccessibleWidget {
  public:
-  MatchScreenAccessible(QWidget* screen, Form1& form)
-      : QAccessibleWidget(screen, QAccessible::Pane), form_(form) {}
+  MatchScreenAccessible(QWidget* screen, const Program& program)
+      : QAccessibleWidget(screen, QAccessible::Pane),
+        commentary_(*elementIn(program, Role::Commentary)) {
+    for (const Element* e : program.elements())
+      if (e->role == Role::Figure) figures_.push_back(static_cast<const Panel*>(e));
+  }
   ~MatchScreenAccessible() override {
     for (QAccessible::Id id : ids_) QAccessible::deleteAccessibleInterface(id);
   }
@@ -83,14 +88,14 @@ class MatchScreenAccessible final : public QAccessibleWidget {
     return QAccessibleWidget::indexOfChild(child);
   }
 
-  QAccessibleInterface* commentary() const { return interfaceOf(form_.Announcer); }
+  QAccessibleInterface* commentary() const { return interfaceOf(commentary_); }
 
  private:
   // The commentary line, then every figure on the pitch that has a name.
   std::vector<const Element*> painted() const {
-    std::vector<const Element*> shown = {&form_.Announcer};
-    for (const Figure& figure : form_.player)
-      if (figure.visible && !figure.name().empty()) shown.push_back(&figure);
+    std::vector<const Element*> shown = {&commentary_};
+    for (const Panel* figure : figures_)
+      if (figure->visible && !figure->toolTip.empty()) shown.push_back(figure);
     return shown;
   }
   QAccessibleInterface* interfaceOf(const Element& element) const {
@@ -100,34 +105,56 @@ class MatchScreenAccessible final : public QAccessibleWidget {
     return QAccessible::accessibleInterface(ids_[&element]);
   }
 
-  Form1& form_;
+  const Element& commentary_;
+  std::vector<const Panel*> figures_;
   mutable QHash<const Element*, QAccessible::Id> ids_;
 };
 
-// The match screens shown, with their forms, for the factory below.
-QHash<QObject*, Form1*>& matchScreens() {
-  static QHash<QObject*, Form1*> screens;
+// The match screens shown, with their programs, for the factory below.
+QHash<QObject*, const Program*>& matchScreens() {
+  static QHash<QObject*, const Program*> screens;
   return screens;
 }
 
 QAccessibleInterface* matchScreenFactory(const QString&, QObject* object) {
-  Form1* form = matchScreens().value(object);
-  return form ? new MatchScreenAccessible(static_cast<QWidget*>(object), *form) : nullptr;
+  const Program* program = matchScreens().value(object);
+  return program ? new MatchScreenAccessible(static_cast<QWidget*>(object), *program) : nullptr;
 }
 
 }  // namespace
 
-QString accessibleNameOf(const Form1& form, const Element& element) {
-  return QString::fromStdString(form.spokenName(element));
+void applyAccessibleNames(const Program& program, const Widgets& widgets) {
+  for (const auto& [element, widget] : widgets) {
+    const QString name = QString::fromStdString(program.spokenName(*element));
+    if (name.isEmpty() || widget->accessibleName() == name) continue;
+    widget->setAccessibleName(name);
+    // On Linux a list's name is its chosen entry: what it concerns goes in
+    // its description.
+    if (element->kind == Kind::List) widget->setAccessibleDescription(name);
+  }
 }
 
-void exposeMatchScreen(QWidget& screen, Form1& form) {
+void applyTabOrder(const Widgets& widgets) {
+  std::vector<std::pair<int, QWidget*>> order;
+  for (const auto& [e, widget] : widgets) {
+    int tab = -1;
+    if (e->kind == Kind::Button) tab = static_cast<const Button&>(*e).tabIndex;
+    if (e->kind == Kind::List) tab = static_cast<const List&>(*e).tabIndex;
+    if (tab >= 0) order.emplace_back(tab, widget);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+void exposeMatchScreen(QWidget& screen, const Program& program) {
   static const bool installed = [] {
     QAccessible::installFactory(matchScreenFactory);
     return true;
   }();
   (void)installed;
-  matchScreens().insert(&screen, &form);
+  matchScreens().insert(&screen, &program);
   // The widget may already have been given a plain interface, when something
   // listened as it was made: that one makes way.
   QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&screen);

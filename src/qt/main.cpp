@@ -7,11 +7,12 @@
 #include <cstring>
 #include <memory>
 
+#include "app/design.h"
 #include "qt/command_line.h"
 #include "qt/display.h"
+#include "qt/painting.h"
 #include "qt/program.h"
 #include "qt/scale.h"
-#include "qt/view.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 1;
   }
-  chooseScale(line.options, argv[0]);
+  chooseScale(line.options, QSize(toPixels(FormWidth), toPixels(FormHeight)), argv[0]);
   prepareWindowSystem();
   auto opening = std::make_unique<OpeningDisplay>();
   QApplication app(argc, argv);
@@ -76,6 +77,6 @@ int main(int argc, char** argv) {
 
   QtProgram program(line.options);
   program.start();
-  if (!program.form.ended()) app.exec();
+  if (!program.program->ended()) app.exec();
   return 0;
 }

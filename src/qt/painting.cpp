@@ -11,8 +11,6 @@
 
 namespace {
 
-QColor qcolor(Color c) { return QColor(c.red(), c.green(), c.blue()); }
-
 // The outline of a shape kind filling `r`; a rounded rectangle's corners
 // have radius `radius`.
 QPainterPath outline(ShapeKind kind, const QRectF& r, qreal radius) {
@@ -38,6 +36,11 @@ QPainterPath outline(ShapeKind kind, const QRectF& r, qreal radius) {
 QRect boxOf(const Element& e) {
   return QRect(toPixels(e.left), toPixels(e.top), std::max(0, toPixels(e.width)),
                std::max(0, toPixels(e.height)));
+}
+
+void installFontSubstitutions() {
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
 QFont fontOf(const Font& f) {

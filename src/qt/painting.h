@@ -5,6 +5,7 @@
 // Twips become pixels at 15 to 1, rounded to the nearest pixel; fonts are
 // sized in pixels so the layout never depends on the screen's dpi.
 
+#include <QColor>
 #include <QFont>
 #include <QPixmap>
 #include <QRect>
@@ -13,6 +14,12 @@
 #include "app/elements.h"
 
 class QPainter;
+
+inline QColor qcolor(Color c) { return QColor(c.red(), c.green(), c.blue()); }
+
+// Arial -> Liberation Sans, Times New Roman -> Liberation Serif: the metric
+// twins, so text measures as designed. Called once before any window.
+void installFontSubstitutions();
 
 // The element's box in its container, in pixels (never of negative size).
 QRect boxOf(const Element& element);

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "app/form1.h"
+#include "platform/program.h"
 #include "qt/accessibility.h"
 #include "qt/message_box.h"
 #include "qt/painting.h"
@@ -29,26 +29,32 @@ QtPlatform::~QtPlatform() {
   if (heartbeatTimer_) killTimer(heartbeatTimer_);
 }
 
-void QtPlatform::attach(Form1& form, View& view) {
-  form_ = &form;
+void QtPlatform::attach(Program& program, View& view) {
+  program_ = &program;
   view_ = &view;
 }
 
-std::uint64_t QtPlatform::currentStep() const {
+std::uint64_t QtPlatform::realStep() const {
   return static_cast<std::uint64_t>(clock_.nsecsElapsed()) * StepsPerSecond / 1000000000ull;
 }
 
 void QtPlatform::start() {
-  lastBeat_ = currentStep();
+  keepPace();
+  armHeartbeat();
+}
+
+void QtPlatform::hurry(bool on) {
+  SteppedPlatform::hurry(on);
+  if (!heartbeatTimer_) return;  // not started, or ended
+  killTimer(heartbeatTimer_);
   armHeartbeat();
 }
 
 void QtPlatform::armHeartbeat() {
   // A fresh timer for every step: Qt never delivers a timer's event again
   // while that timer's handler runs, and the heartbeat's handler may run
-  // whole skits with their waits.
-  std::uint64_t next = currentStep() + 1;
-  qint64 boundaryNs = static_cast<qint64>(next * 1000000000ull / StepsPerSecond);
+  // whole skits with their waits. A step owed already is delivered at once.
+  qint64 boundaryNs = static_cast<qint64>(nextDue() * 1000000000ull / StepsPerSecond);
   qint64 waitMs = (boundaryNs - clock_.nsecsElapsed() + 999999) / 1000000;
   heartbeatTimer_ = startTimer(static_cast<int>(waitMs < 0 ? 0 : waitMs), Qt::PreciseTimer);
 }
@@ -57,25 +63,24 @@ void QtPlatform::timerEvent(QTimerEvent* event) {
   if (event->timerId() != heartbeatTimer_) return;
   killTimer(heartbeatTimer_);
   heartbeatTimer_ = 0;
-  if (form_ && form_->ended()) return;
-  std::uint64_t step = currentStep();
-  if (step == lastBeat_) {  // woke a little early: the boundary is still ahead
+  if (program_ && program_->ended()) return;
+  if (!owed()) {  // woke a little early: the boundary is still ahead
     armHeartbeat();
     return;
   }
-  lastBeat_ = step;
-  // The passes of the running waits are over at this boundary; each returns
+  const std::uint64_t step = advance();
+  // The passes of the running waits are over at this step; each returns
   // once control comes back to it.
   for (QEventLoop* pass : passes_) pass->quit();
   armHeartbeat();
-  if (form_) form_->heartbeat(step);
+  if (program_) program_->heartbeat(step);
   // Inside a wait the next pass begins with a sync right after this one; in
-  // the idle loop this is the only one.
-  if (passes_.empty() && view_ && form_ && !form_->ended()) view_->sync();
+  // the idle loop this is the only one. Steps owed are caught up on first.
+  if (passes_.empty() && view_ && program_ && !program_->ended() && caughtUp()) view_->sync();
 }
 
 void QtPlatform::processEventsOnce() {
-  if (view_) view_->sync();
+  if (view_ && caughtUp()) view_->sync();
   QEventLoop pass;
   passes_.push_back(&pass);
   pass.exec();
@@ -101,9 +106,10 @@ void QtPlatform::messageBox(const std::string& title, const std::string& text) {
 
 void QtPlatform::commentary(const std::string&, bool) {
   // Only a listening screen reader needs to hear of it.
-  if (!QAccessible::isActive()) return;
-  QWidget* screen = view_ && form_ ? view_->widgetOf(form_->Picture1) : nullptr;
-  if (screen) commentaryChanged(*screen);
+  if (!QAccessible::isActive() || !view_ || !program_) return;
+  const Element* line = elementIn(*program_, Role::Commentary);
+  if (QWidget* screen = line ? view_->widgetOf(*line->container) : nullptr)
+    commentaryChanged(*screen);
 }
 
 int QtPlatform::screenWidth() {
@@ -114,18 +120,17 @@ int QtPlatform::screenHeight() {
   return QGuiApplication::primaryScreen()->geometry().height() * TwipsPerPixel;
 }
 
-// The window's outer size: the frame the window system reports once the
-// window is shown; before that, the client area and a nominal dialog frame.
-int QtPlatform::windowOuterWidth() {
+// The frame the window system reports once the window is shown.
+int QtPlatform::windowFrameWidth() {
   QWidget* w = view_ ? view_->window() : nullptr;
-  if (w && w->isVisible()) return w->frameGeometry().width() * TwipsPerPixel;
-  return static_cast<int>(form_ ? form_->Form.width : 0) + NominalFrameWidth;
+  if (w && w->isVisible()) return (w->frameGeometry().width() - w->width()) * TwipsPerPixel;
+  return SteppedPlatform::windowFrameWidth();
 }
 
-int QtPlatform::windowOuterHeight() {
+int QtPlatform::windowFrameHeight() {
   QWidget* w = view_ ? view_->window() : nullptr;
-  if (w && w->isVisible()) return w->frameGeometry().height() * TwipsPerPixel;
-  return static_cast<int>(form_ ? form_->Form.height : 0) + NominalFrameHeight;
+  if (w && w->isVisible()) return (w->frameGeometry().height() - w->height()) * TwipsPerPixel;
+  return SteppedPlatform::windowFrameHeight();
 }
 
 // The place is on the screen, from its top left corner. Full screen, the
@@ -139,8 +144,8 @@ void QtPlatform::moveWindow(int left, int top) {
   const QPoint at =
       screen->geometry().topLeft() + QPoint(left / TwipsPerPixel, top / TwipsPerPixel);
   const QRect free = screen->availableGeometry();
-  const int width = windowOuterWidth() / TwipsPerPixel,
-            height = windowOuterHeight() / TwipsPerPixel;
+  const int width = w->width() + windowFrameWidth() / TwipsPerPixel,
+            height = w->height() + windowFrameHeight() / TwipsPerPixel;
   w->move(std::max(free.left(), std::min(at.x(), free.right() + 1 - width)),
           std::max(free.top(), std::min(at.y(), free.bottom() + 1 - height)));
 }

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "platform/platform.h"
 #include "platform/random.h"
+#include "platform/stepped_platform.h"
 
-class Form1;
+class Program;
 
 // Settles how the window reaches the screen; called before the application
 // object is made, once the scale is chosen. At the design's size a match
@@ -23,34 +23,34 @@ class QEventLoop;
 class View;
 
 // The real platform: the clock steps of 1/64 s measured from an elapsed
-// timer, one heartbeat per step from a precise timer armed for the next step
+// timer, one heartbeat per step from a precise timer armed for the step's
 // boundary, and a pass of a wait that sleeps in an event loop until that
 // boundary instead of spinning.
-class QtPlatform : public QObject, public Platform {
+class QtPlatform : public QObject, public SteppedPlatform {
  public:
   QtPlatform();
   ~QtPlatform() override;
 
-  void attach(Form1& form, View& view);
-  // Starts the heartbeat; the clock runs from construction.
+  void attach(Program& program, View& view);
+  // Starts the heartbeat; the real clock runs from construction.
   void start();
 
-  std::uint32_t tickCount() override { return msOfStep(currentStep()); }
   void processEventsOnce() override;
   void endProgram() override;
   void messageBox(const std::string& title, const std::string& text) override;
   int screenWidth() override;
   int screenHeight() override;
-  int windowOuterWidth() override;
-  int windowOuterHeight() override;
+  int windowFrameWidth() override;
+  int windowFrameHeight() override;
   void moveWindow(int left, int top) override;
   Random& random() override { return random_; }
   // Tells assistive technology of the new line; the voice, if any, reads it.
   void commentary(const std::string& line, bool interrupts) override;
   Speaker* speaker() override { return speaker_.get(); }
   void setSpeaker(std::unique_ptr<Speaker> speaker) { speaker_ = std::move(speaker); }
+  void hurry(bool on) override;
 
-  std::uint64_t currentStep() const;
+  std::uint64_t realStep() const override;
 
  protected:
   void timerEvent(QTimerEvent* event) override;
@@ -58,12 +58,11 @@ class QtPlatform : public QObject, public Platform {
  private:
   void armHeartbeat();
 
-  Form1* form_ = nullptr;
+  Program* program_ = nullptr;
   View* view_ = nullptr;
   QElapsedTimer clock_;
   Random random_;
   std::unique_ptr<Speaker> speaker_;
   int heartbeatTimer_ = 0;
-  std::uint64_t lastBeat_ = 0;
   std::vector<QEventLoop*> passes_;  // the passes of the waits now running, innermost last
 };

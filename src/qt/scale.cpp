@@ -6,12 +6,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/design.h"
 #include "platform/options.h"
 #include "qt/display.h"
 #include "qt/painting.h"
-
-QSize designClientSize() { return {toPixels(FormWidth), toPixels(FormHeight)}; }
 
 QSize designFrameSize() { return {toPixels(NominalFrameWidth), toPixels(NominalFrameHeight)}; }
 
@@ -21,18 +18,18 @@ double largestFit(QSize screen, QSize content) {
                                 static_cast<double>(screen.height()) / content.height()));
 }
 
-double windowScale(QSize available, double requested) {
+double windowScale(QSize available, QSize client, double requested) {
   // The small allowance keeps a scale that fits exactly from losing a hundredth.
   const double fit =
-      std::floor(largestFit(available, designClientSize() + designFrameSize()) * 100 + 1e-6) / 100;
+      std::floor(largestFit(available, client + designFrameSize()) * 100 + 1e-6) / 100;
   return std::max(1.0, std::min(requested, fit));
 }
 
-double fullScreenScale(QSize screen) { return largestFit(screen, designClientSize()); }
+double fullScreenScale(QSize screen, QSize client) { return largestFit(screen, client); }
 
 void useScale(double scale) { qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 12)); }
 
-void chooseScale(const Options& options, char* program) {
+void chooseScale(const Options& options, QSize client, char* program) {
   if (!options.scale && !options.fullScreen) return;
   // The screen as it is without a scale of ours: the option replaces any
   // scale factor set in the environment.
@@ -55,10 +52,10 @@ void chooseScale(const Options& options, char* program) {
   if (options.fullScreen) {
     // Below the design's size the television picture draws the broadcast
     // smaller itself: the toolkit's scaling draws widgets wrongly below 1.
-    useScale(std::max(1.0, fullScreenScale(whole)));
+    useScale(std::max(1.0, fullScreenScale(whole, client)));
     return;
   }
-  const double scale = windowScale(available, *options.scale);
+  const double scale = windowScale(available, client, *options.scale);
   // Numbers as the option reads them, with a decimal point in every locale.
   if (scale < *options.scale)
     std::fprintf(stderr, "%s\n",

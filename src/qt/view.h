@@ -2,16 +2,17 @@
 
 #include <memory>
 
-class Form1;
+class Program;
 class QWidget;
 struct Element;
 
-// The window on screen: one widget per panel, button and list of the form,
-// the windowless elements painted by their container panel. The element
-// structs are the truth; sync() carries their changes over to the widgets.
+// The window on screen: one widget per panel, button and list of the
+// program, the windowless elements painted by their container panel. The
+// element structs are the truth; sync() carries their changes over to the
+// widgets.
 class View {
  public:
-  explicit View(Form1& form);  // builds the whole widget tree from form.elements()
+  explicit View(Program& program);  // builds the whole widget tree from its elements
   ~View();
   View(const View&) = delete;
   View& operator=(const View&) = delete;
@@ -27,7 +28,3 @@ class View {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
-
-// Arial -> Liberation Sans, Times New Roman -> Liberation Serif: the metric
-// twins, so text measures as designed. Called once before any View.
-void installFontSubstitutions();

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/form1.h"
 #include "platform/options.h"
+#include "platform/program.h"
 #include "web/web_platform.h"
 #include "web/web_view.h"
 
@@ -33,14 +33,14 @@ Options optionsOfTheAddress() {
 int main() {
   // They live on after main() returns: the page keeps showing the end.
   static WebPlatform platform;
-  static Form1 form{platform};
-  static WebView view{form};
+  static const std::unique_ptr<Program> program = makeProgram(platform);
+  static WebView view{*program};
   const Options options = optionsOfTheAddress();
   applyOptions(options, platform);
   // The page's speech synthesis, which the page's button or ?voice=1 switches on.
   platform.giveVoice();
-  platform.attach(form, view);
-  form.load();
+  platform.attach(*program, view);
+  program->load();
   platform.run();
   return 0;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "app/form1.h"
+#include "platform/program.h"
 #include "web/page.h"
 
 namespace {
@@ -24,19 +24,16 @@ const char* fileOf(Picture p) {
 
 }  // namespace
 
-WebView::WebView(Form1& form) : form_(form) {
+WebView::WebView(Program& program) : program_(program) {
   std::unordered_map<const Element*, int> ids;
-  seen_.push_back(Sighting::of(form.Form));
-  ids[&form.Form] = 0;
-  web_create(0, static_cast<int>(Kind::Panel), -1, form.Form.name.c_str(), -1);
-  // Containers come before their contents, so each container already exists.
-  for (Element* e : form.elements()) {
-    if (e == &form.Form) continue;
+  // Containers come before their contents, so each container already
+  // exists; the window's own panel, first, has none.
+  for (Element* e : program.elements()) {
     const int id = static_cast<int>(seen_.size());
     ids[e] = id;
     seen_.push_back(Sighting::of(*e));
     const auto container = ids.find(e->container);
-    web_create(id, static_cast<int>(e->kind), container != ids.end() ? container->second : 0,
+    web_create(id, static_cast<int>(e->kind), container != ids.end() ? container->second : -1,
                e->name.c_str(), e->index);
   }
   sync();
@@ -118,7 +115,7 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
 void WebView::applyNames() {
   namesDirty_ = false;
   for (std::size_t id = 0; id < seen_.size(); ++id) {
-    const std::string name = form_.spokenName(seen_[id]->element);
+    const std::string name = program_.spokenName(seen_[id]->element);
     if (!name.empty()) web_name(static_cast<int>(id), name.c_str());
   }
 }

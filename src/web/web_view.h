@@ -5,14 +5,14 @@
 
 #include "app/changes.h"
 
-class Form1;
+class Program;
 
 // The window in the page: one page element per display element, nested as
-// the form nests them. The element structs are the truth; sync() carries
+// the program nests them. The element structs are the truth; sync() carries
 // what changed since the last sync over to the page, and nothing else.
 class WebView {
  public:
-  explicit WebView(Form1& form);  // builds the whole page tree from form.elements()
+  explicit WebView(Program& program);  // builds the whole page tree from its elements
 
   // Brings the page up to date with the element structs (changed ones only);
   // cheap when nothing changed.
@@ -25,7 +25,7 @@ class WebView {
   void apply(const Sighting& seen, const Change& change, int id);
   void applyNames();
 
-  Form1& form_;
+  Program& program_;
   std::vector<std::unique_ptr<Sighting>> seen_;  // by id: the window's own panel first
   bool namesDirty_ = true;  // a syllable list changed: the names that tell its country
 };

@@ -12,16 +12,9 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
+#include "support/session.h"
 
 namespace {
-
-// The window as it opens, before start-up runs.
-struct Window {
-  VirtualPlatform p;
-  Form1 f{p};
-  Window() { p.attach(f); }
-};
 
 template <class Array>
 void addAll(std::vector<Element*>& out, Array& array) {
@@ -95,8 +88,8 @@ constexpr float Pixel = 15;
 // ---- Every element is in the design, once, in a container -------------------------
 
 TEST(Design, EveryElementIsPlacedOnceAndReachableByNameAndIndex) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   const std::vector<Element*> members = allMembers(f);
   const std::vector<Element*>& placed = f.elements();
   EXPECT_EQ(placed.size(), members.size()) << "an element was placed twice or is not a member";
@@ -111,8 +104,8 @@ TEST(Design, EveryElementIsPlacedOnceAndReachableByNameAndIndex) {
 }
 
 TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   ASSERT_EQ(f.elements().front(), &f.Form);  // the window's own panel first
   EXPECT_EQ(f.Form.container, nullptr);
   std::set<const Element*> seen = {&f.Form};
@@ -133,8 +126,8 @@ TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
 }
 
 TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   std::map<Role, std::vector<const Element*>> byRole;
   for (const Element* e : f.elements()) byRole[e->role].push_back(e);
   std::vector<const Element*> figures;
@@ -152,8 +145,8 @@ TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
 }
 
 TEST(Design, ArraysSpreadOverTheirContainers) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Label1[0].container, &f.Picture2);
   EXPECT_EQ(f.Label1[3].container, &f.lebomb);
   EXPECT_EQ(f.Label1[4].container, &f.Picture6);
@@ -174,8 +167,8 @@ TEST(Design, ArraysSpreadOverTheirContainers) {
 // ---- What shows when the window opens ---------------------------------------------
 
 TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   const std::vector<std::pair<const char*, int>> props = {
       {"lblGOal", -1},
       {"OFFS1", -1},
@@ -228,8 +221,8 @@ TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
 }
 
 TEST(Design, TimersAndButtonsStartAsDesigned) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Timer1.interval, 30);
   EXPECT_TRUE(f.Timer1.enabled);
   EXPECT_EQ(f.Timer2.interval, 1);
@@ -256,8 +249,8 @@ TEST(Design, TimersAndButtonsStartAsDesigned) {
 // ---- Values that are easy to get wrong ------------------------------------------------
 
 TEST(Design, ScoreboardGoalsAndSpeechBoxes) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Shape8.shape, ShapeKind::RoundedRectangle);
   EXPECT_TRUE(f.Shape8.opaque);
   EXPECT_EQ(f.Shape8.fillColor, rgb(0x808080));
@@ -291,8 +284,8 @@ TEST(Design, ScoreboardGoalsAndSpeechBoxes) {
 }
 
 TEST(Design, CaptionsAreTheProgramsOwnTexts) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   EXPECT_EQ(f.Label1[0].caption, "World Cup '98");
   EXPECT_EQ(f.Label1[5].caption, "World Cup '98");
   EXPECT_EQ(f.Label21[0].caption, "brought to you by ");
@@ -321,8 +314,8 @@ TEST(Design, CaptionsAreTheProgramsOwnTexts) {
 }
 
 TEST(Design, PicturesKeepTheirNaturalSizeWhereDesigned) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (const Image* i : {&f.Crowd, &f.Image5, &f.NFLLogo, &f.burns, &f.girl, &f.smGirl, &f.shh,
                          &f.Argh, &f.Image3[0], &f.Image3[6]})
     EXPECT_FALSE(i->stretch) << id(*i);
@@ -337,8 +330,8 @@ TEST(Design, PicturesKeepTheirNaturalSizeWhereDesigned) {
 // ---- Paint order ---------------------------------------------------------------------
 
 TEST(Design, LaterElementsLieInFront) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   // The crowd is the back-most element of the match screen.
   for (const Element* e : f.Picture1.children)
     if (e != &f.Crowd) {
@@ -392,8 +385,8 @@ void expectInside(const Shape& s, const Figure& fig) {
 }  // namespace
 
 TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int i = 0; i < Players; ++i) {
     const Figure& fig = f.player[i];
     const Parts p = partsOf(f, i);
@@ -442,8 +435,8 @@ TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
 }
 
 TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int figure : {lyingFigureOf(HomeSide), lyingFigureOf(Visitors)}) {
     const int body = bodyOf(figure);
     const Figure& fig = f.player[figure];
@@ -467,8 +460,8 @@ TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
 }
 
 TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   const int home = keeperOf(HomeSide), visitors = keeperOf(Visitors);
   EXPECT_EQ(f.shpShirt[home].fillColor, rgb(0x0000c0));
   EXPECT_EQ(f.shpShoulders[home].fillColor, rgb(0x000000));
@@ -490,8 +483,8 @@ TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
 }
 
 TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int i = 0; i < Players; ++i) {
     const Figure& fig = f.player[i];
     EXPECT_EQ(fig.container, &f.Picture1);
@@ -517,8 +510,8 @@ TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
 // ---- The judges' panel ------------------------------------------------------------------
 
 TEST(Design, EachJudgesFlagStandsOverItsScoreCards) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   for (int j = 0; j < 7; ++j) {
     const float flagCentre = f.Image3[j].left + f.Image3[j].width / 2;
     EXPECT_NEAR(flagCentre, f.lblTD[j].left + f.lblTD[j].width / 2, Pixel) << j;
@@ -531,8 +524,8 @@ TEST(Design, EachJudgesFlagStandsOverItsScoreCards) {
 }
 
 TEST(Design, AWrongIndexOfAnArrayWithGapsChangesNothingOnTheWindow) {
-  Window w;
-  Form1& f = w.f;
+  Opened w;
+  Form1& f = w.form;
   const std::size_t elements = f.elements().size();
   Shape& missing = f.Shape25[6];
   EXPECT_EQ(missing.container, nullptr);  // never drawn

@@ -11,30 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "support/session.h"
-
-namespace {
-
-// The program after the builder's "&Go": every figure has its name. The
-// wandering figures are given long, still walks so that they draw nothing
-// and only the draws a test scripts are made.
-struct Match : Session {
-  Match() {
-    form.click(form.Command2);
-    for (Figure& figure : form.player) {
-      figure.Direction = 0;
-      figure.StepsLeft = 1 << 20;
-    }
-  }
-  ScriptedRandom& draws() { return platform.script(); }
-  std::vector<std::string> lines() const {
-    std::vector<std::string> out;
-    for (const auto& said : platform.transcript()) out.push_back(said.line);
-    return out;
-  }
-};
-
-}  // namespace
+#include "support/match.h"
 
 // ---- The tick's frame ---------------------------------------------------------------
 

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "match/engine.h"
-#include "support/session.h"
+#include "support/match.h"
+#include "support/timeline.h"
 
 namespace {
 
@@ -18,23 +19,27 @@ struct Cue {
   int pause;
 };
 
-// What happened over time: each entry with the clock step, counted from the
-// start of the skit, in which it happened; the last entry is Done.
-using Timeline = std::vector<std::pair<std::string, std::uint64_t>>;
+// What happened over time, as a Timeline writes it: "STEP what", STEP
+// counted from the start of the skit; the last entry says when it was done.
+using Happened = std::vector<std::string>;
 const std::string Done = "(done)";
+
+std::string at(std::uint64_t step, const std::string& what) {
+  return std::to_string(step) + " " + what;
+}
 
 // The steps a pause takes: the wait ends on the first reading past it, and
 // every pause of the skit is a whole number of eighths of a second.
 std::uint64_t stepsOf(int ms) { return ms == NoPause ? 0 : ms * 64 / 1000 + 1; }
 
-Timeline timelineOf(const std::vector<Cue>& script) {
-  Timeline t;
-  std::uint64_t at = 0;
+Happened timelineOf(const std::vector<Cue>& script) {
+  Happened t;
+  std::uint64_t step = 0;
   for (const Cue& line : script) {
-    t.push_back({line.text, at});
-    at += stepsOf(line.pause);
+    t.push_back(at(step, line.text));
+    step += stepsOf(line.pause);
   }
-  t.push_back({Done, at});
+  t.push_back(at(step, Done));
   return t;
 }
 
@@ -48,35 +53,22 @@ std::string nameOf(const Element& e) {
   return e.index < 0 ? e.name : e.name + "(" + std::to_string(e.index) + ")";
 }
 
-// The program after kick-off with play halted, so that the skit's draws are
-// the only ones.
-struct Match : Session {
-  Match() {
-    kickOff();
-    form.PlayHalted = True;
-  }
+// The lines the watch heard, every one a skit's, and when it was done.
+Happened heard(const Timeline& t) {
+  for (const VirtualPlatform::Said& line : t.said()) EXPECT_TRUE(line.interrupts) << line.line;
+  Happened lines = t.lines();
+  lines.push_back(at(t.elapsed(), Done));
+  return lines;
+}
 
-  void pushChoice(const Choice& choice) { Session::pushChoice(choice.list, choice.n); }
+// An interjection from start to end, as heard.
+Happened interject(Match& m) {
+  Timeline t(m, {});
+  m.form.SkitInterject();
+  return heard(t);
+}
 
-  // The lines said since transcript entry `from`, counted from step `start`.
-  Timeline heardSince(std::size_t from, std::uint64_t start) {
-    Timeline t;
-    const auto& said = platform.transcript();
-    for (std::size_t i = from; i < said.size(); ++i) {
-      EXPECT_TRUE(said[i].interrupts) << said[i].line;
-      t.push_back({said[i].line, said[i].step - start});
-    }
-    t.push_back({Done, platform.step() - start});
-    return t;
-  }
-
-  Timeline interject() {
-    const std::size_t from = platform.transcript().size();
-    const std::uint64_t start = platform.step();
-    form.SkitInterject();
-    return heardSince(from, start);
-  }
-};
+void pushChoice(Match& m, const Choice& choice) { m.pushChoice(choice.list, choice.n); }
 
 const std::vector<Cue> HalfTimeSpeech = {
     {"Well we're past halftime now--and no, ", 4000},
@@ -113,44 +105,44 @@ const std::vector<Cue> FullTimeSpeech = {
 }  // namespace
 
 TEST(Interject, ReturnsAtOnceWhenTheDisplayIsAlreadyHeld) {
-  Match m;
+  Match m(Match::Halted);
   m.form.MatchMinute = 95;
   m.form.HoldAnnouncer = True;
   const std::uint64_t drawn = m.platform.script().drawn();
-  EXPECT_EQ(m.interject(), timelineOf({}));  // no line, no pause
+  EXPECT_EQ(interject(m), timelineOf({}));  // no line, no pause
   EXPECT_EQ(m.platform.script().drawn(), drawn);
   EXPECT_EQ(m.form.HoldAnnouncer, True);
   EXPECT_EQ(m.form.HalfTimeDone, False);
 }
 
 TEST(Interject, HalfTimeIsGivenOnceAndOnlyFromMinute45) {
-  Match m;
+  Match m(Match::Halted);
   Form1& f = m.form;
   f.MatchMinute = 44;
   m.platform.script().pushDraw(32, 33);  // the aside that says nothing
-  EXPECT_EQ(m.interject(), timelineOf({}));
+  EXPECT_EQ(interject(m), timelineOf({}));
   EXPECT_EQ(f.HalfTimeDone, False);
 
   f.MatchMinute = 45;
   const std::uint64_t drawn = m.platform.script().drawn();
-  EXPECT_EQ(m.interject(), timelineOf(HalfTimeSpeech));
+  EXPECT_EQ(interject(m), timelineOf(HalfTimeSpeech));
   EXPECT_EQ(f.HalfTimeDone, True);
   EXPECT_EQ(m.platform.script().drawn(), drawn);  // no aside was drawn
 
   // Later, and before minute 90: an aside again, not a second speech.
   f.MatchMinute = 89;
   m.platform.script().pushDraw(9, 33);
-  EXPECT_EQ(m.interject(), timelineOf({{"Nicely done!", 4000}}));
+  EXPECT_EQ(interject(m), timelineOf({{"Nicely done!", 4000}}));
   EXPECT_EQ(f.FullTimeDone, False);
   EXPECT_FALSE(f.ended());
 }
 
 TEST(Interject, FullTimeComesAfterHalfTimeFromMinute90AndEndsTheProgramForGood) {
-  Match m;
+  Match m(Match::Halted);
   Form1& f = m.form;
   // The first run after minute 90 gives half time; full time waits.
   f.MatchMinute = 95;
-  EXPECT_EQ(m.interject(), timelineOf(HalfTimeSpeech));
+  EXPECT_EQ(interject(m), timelineOf(HalfTimeSpeech));
   EXPECT_EQ(f.FullTimeDone, False);
 
   // The next one, drawn by the lottery with play going on, is full time:
@@ -159,14 +151,13 @@ TEST(Interject, FullTimeComesAfterHalfTimeFromMinute90AndEndsTheProgramForGood) 
   std::vector<std::pair<float, float>> placesBefore;
   for (const Figure& figure : f.player) placesBefore.push_back({figure.left, figure.top});
   m.platform.script().pushDraw(0, LotteryRange);
-  m.pushChoice({"*Frnace*Belgium*Serbia", 1});
-  const std::size_t from = m.platform.transcript().size();
-  const std::uint64_t start = m.platform.step() + 1;  // the pass of the tick that draws it
+  pushChoice(m, {"*Frnace*Belgium*Serbia", 1});
+  Timeline t(m, {}, m.platform.step() + 1);  // from the pass of the tick that draws it
   m.platform.run(5000);
   EXPECT_TRUE(f.ended());
   EXPECT_EQ(m.platform.endCalls(), 1);
   // The program ends right after the last line's ten seconds.
-  EXPECT_EQ(m.heardSince(from, start), timelineOf(FullTimeSpeech));
+  EXPECT_EQ(heard(t), timelineOf(FullTimeSpeech));
   EXPECT_EQ(m.platform.script().pending(), 0u);
   EXPECT_EQ(f.PlayHalted, True);
   EXPECT_EQ(f.FullTimeDone, True);
@@ -186,13 +177,13 @@ TEST(Interject, FullTimeComesAfterHalfTimeFromMinute90AndEndsTheProgramForGood) 
 
 TEST(Interject, TheLittleGirlComesOnceAndOnlyToFigures2To20) {
   for (int draw : {0, 18}) {
-    Match m;
+    Match m(Match::Halted);
     Form1& f = m.form;
     std::vector<bool> visibleBefore;
     for (const Element* e : f.elements()) visibleBefore.push_back(e->visible);
     m.platform.script().pushDraw(18, 33);
     m.platform.script().pushDraw(draw, 19);
-    EXPECT_EQ(m.interject(),
+    EXPECT_EQ(interject(m),
               timelineOf({{"It appears as if one of the players has revealed", 4000},
                           {"his true form and has turned into a little girl.", 4000}}));
 
@@ -220,7 +211,7 @@ TEST(Interject, TheLittleGirlComesOnceAndOnlyToFigures2To20) {
     // A later draw of the same aside gives its other line and nobody else turns.
     m.platform.script().pushDraw(18, 33);
     m.platform.script().pushDraw(5, 19);  // would pick player 7, if anyone drew it
-    EXPECT_EQ(m.interject(), timelineOf({{"Soccer players are a bunch of ballerinas.", 4000}}));
+    EXPECT_EQ(interject(m), timelineOf({{"Soccer players are a bunch of ballerinas.", 4000}}));
     EXPECT_EQ(m.platform.script().pending(), 1u);
     EXPECT_EQ(girls(), std::vector<int>{j});
   }
@@ -336,12 +327,12 @@ TEST(Interject, EachAsideSaysItsLinesWithTheirPauses) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("aside " + std::to_string(c.aside));
-    Match m;
+    Match m(Match::Halted);
     m.form.Label17.caption = "Ruritania";
     m.form.Label18.caption = "Freedonia";
     m.platform.script().pushDraw(c.aside, 33);
-    for (const Choice& choice : c.choices) m.pushChoice(choice);
-    EXPECT_EQ(m.interject(), timelineOf(c.lines));
+    for (const Choice& choice : c.choices) pushChoice(m, choice);
+    EXPECT_EQ(interject(m), timelineOf(c.lines));
     EXPECT_EQ(m.form.HoldAnnouncer, False);
     EXPECT_EQ(m.platform.script().pending(), 0u);
     // The last line stays on the display until the engine's next line.
@@ -389,7 +380,7 @@ TEST(Interject, TheCartoonFiguresSpeakInTheBalloonAndLeaveNothingBehind) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("aside " + std::to_string(c.aside));
-    Match m;
+    Match m(Match::Halted);
     Form1& f = m.form;
     const std::vector<const Element*> props = {&f.burns,    &f.Argh,     &f.smGirl,     &f.shh,
                                                &f.Line1[2], &f.Line1[3], &f.Line1[4],   &f.Line1[5],
@@ -401,20 +392,23 @@ TEST(Interject, TheCartoonFiguresSpeakInTheBalloonAndLeaveNothingBehind) {
       return names;
     };
     // Every pass notes what the skit left in view after the step before it.
-    Timeline shown;
+    Happened shown;
+    std::string last = Done;  // nothing noted yet
     const std::uint64_t start = m.platform.step();
     for (std::uint64_t s = 1; s <= 1500; ++s)
       m.platform.at(start + s, [&, s] {
-        if (shown.empty() || shown.back().first != inView()) shown.push_back({inView(), s - 1});
+        if (inView() == last) return;
+        last = inView();
+        shown.push_back(at(s - 1, last));
       });
     m.platform.script().pushDraw(c.aside, 33);
-    m.pushChoice(c.choice);
+    pushChoice(m, c.choice);
 
-    const Timeline heard = m.interject();
-    const std::uint64_t end = heard.back().second;
-    EXPECT_EQ(heard, (Timeline{{Done, end}}));  // the announcer says nothing
-    shown.push_back({inView(), end});
-    shown.push_back({Done, end});
+    const Happened said = interject(m);
+    const std::uint64_t end = m.platform.step() - start;
+    EXPECT_EQ(said, Happened{at(end, Done)});  // the announcer says nothing
+    shown.push_back(at(end, inView()));
+    shown.push_back(at(end, Done));
     EXPECT_EQ(shown, timelineOf(c.shown));
     EXPECT_EQ(f.Label24.caption, c.says);
   }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
+#include "support/session.h"
 
 namespace {
 
@@ -18,19 +18,16 @@ constexpr const char* EndTable = "NsmannIoRioKleinHofferLaccioLaddioChioSoroSeku
 constexpr Color Cyan = rgb(0x00ffff), White = rgb(0xffffff), Red = rgb(0xff0000);
 constexpr Color DarkSkin = rgb(0x804000);
 
-// A loaded window on the virtual platform; start-up's six country draws come
+// The country builder on a loaded window; start-up's six country draws come
 // from the script, if any, else from the fixed-seed fallback.
-struct Window {
-  VirtualPlatform p;
-  Form1 f{p};
-  explicit Window(const std::vector<std::pair<int, int>>& draws = {}) {
-    p.attach(f);
-    for (auto [k, n] : draws) p.script().pushDraw(k, n);
-    f.load();
+struct Builder : Opened {
+  explicit Builder(const std::vector<std::pair<int, int>>& draws = {}) {
+    for (auto [k, n] : draws) platform.script().pushDraw(k, n);
+    form.load();
   }
-  ScriptedRandom& script() { return p.script(); }
+  ScriptedRandom& script() { return platform.script(); }
   // Picks entry i of list k as the user would.
-  void pick(int k, int i) { f.choose(f.Combo1[k], i); }
+  void pick(int k, int i) { form.choose(form.Combo1[k], i); }
   void build(int team, int first, int middle, int ending) {
     pick(team * 3, first);
     pick(team * 3 + 1, middle);
@@ -70,8 +67,8 @@ std::vector<std::string> split(const std::string& text, const std::string& separ
 // ---- Country builder and flags ----------------------------------------------------
 
 TEST(CountryBuilder, StartUpDrawsFirstMiddleEndingForTeamOneThenTeamTwo) {
-  Window w({{2, 6}, {5, 6}, {8, 9}, {0, 6}, {3, 6}, {6, 9}});
-  Form1& f = w.f;
+  Builder w({{2, 6}, {5, 6}, {8, 9}, {0, 6}, {3, 6}, {6, 9}});
+  Form1& f = w.form;
   EXPECT_EQ(w.script().pending(), 0u);
   EXPECT_EQ(f.Label17.caption, "Argenstein");
   EXPECT_EQ(f.Label18.caption, "Bulmenslavia");
@@ -83,8 +80,8 @@ TEST(CountryBuilder, StartUpDrawsFirstMiddleEndingForTeamOneThenTeamTwo) {
 }
 
 TEST(CountryBuilder, EverySyllableColoursItsStripeAfterTheFlagTable) {
-  Window w;
-  Form1& f = w.f;
+  Builder w;
+  Form1& f = w.form;
   const std::vector<std::string> first = {"Bul", "Hun", "Ar", "Ger", "Den", "Ma"};
   const std::vector<std::string> middle = {"gar", "man", "mar", "men", "ban", "gen"};
   const std::vector<std::string> endings = {"ia",   "y",      "a",    "tina", "istan",
@@ -103,18 +100,18 @@ TEST(CountryBuilder, EverySyllableColoursItsStripeAfterTheFlagTable) {
 }
 
 TEST(CountryBuilder, BulgariaFliesThreeCyanStripes) {
-  Window w;
+  Builder w;
   w.build(0, 0, 0, 0);
-  EXPECT_EQ(w.f.Label17.caption, "Bulgaria");
+  EXPECT_EQ(w.form.Label17.caption, "Bulgaria");
   for (int k = 0; k < 3; ++k) {
-    EXPECT_EQ(w.f.FlagShape[k].fillColor, Cyan);
-    EXPECT_EQ(w.f.smFlag[k + 6].fillColor, Cyan);
+    EXPECT_EQ(w.form.FlagShape[k].fillColor, Cyan);
+    EXPECT_EQ(w.form.smFlag[k + 6].fillColor, Cyan);
   }
 }
 
 TEST(CountryBuilder, SteinChangesOnlyTheEndingStripeAndNameOfTeamOne) {
-  Window w({{3, 6}, {1, 6}, {1, 9}, {4, 6}, {4, 6}, {4, 9}});  // Germany v Denbanistan
-  Form1& f = w.f;
+  Builder w({{3, 6}, {1, 6}, {1, 9}, {4, 6}, {4, 6}, {4, 9}});  // Germany v Denbanistan
+  Form1& f = w.form;
   ASSERT_EQ(f.Label17.caption, "Germany");
   const Color before[5] = {f.FlagShape[0].fillColor, f.FlagShape[1].fillColor,
                            f.FlagShape[3].fillColor, f.FlagShape[4].fillColor,
@@ -131,8 +128,8 @@ TEST(CountryBuilder, SteinChangesOnlyTheEndingStripeAndNameOfTeamOne) {
 }
 
 TEST(CountryBuilder, RandomRedrawsOnlyItsOwnTeam) {
-  Window w({{0, 6}, {0, 6}, {0, 9}, {1, 6}, {1, 6}, {1, 9}});  // Bulgaria v Hunmany
-  Form1& f = w.f;
+  Builder w({{0, 6}, {0, 6}, {0, 9}, {1, 6}, {1, 6}, {1, 9}});  // Bulgaria v Hunmany
+  Form1& f = w.form;
   w.script().pushDraw(5, 6);
   w.script().pushDraw(2, 6);
   w.script().pushDraw(7, 9);
@@ -157,7 +154,7 @@ namespace {
 
 // Queues one sheet's draws: population, government, title, the head of
 // state's name, the remark (and its number or star), tax, economy, food, attitude.
-void pushSheet(Window& w, float low, const std::vector<float>& remark) {
+void pushSheet(Builder& w, float low, const std::vector<float>& remark) {
   w.script().push(low);  // population
   w.script().push(low);  // government
   w.script().push(low);  // title
@@ -166,18 +163,20 @@ void pushSheet(Window& w, float low, const std::vector<float>& remark) {
   for (int i = 0; i < 4; ++i) w.script().push(low);  // tax, economy, food, attitude
 }
 
-std::string headOfState(const Window& w) { return split(w.p.messages().back().text, "\r\n").at(4); }
+std::string headOfState(const Builder& w) {
+  return split(w.platform.messages().back().text, "\r\n").at(4);
+}
 
 }  // namespace
 
 TEST(InformationSheet, LowestDrawsGiveTheSmallestFactsForTeamOne) {
-  Window w;
+  Builder w;
   w.build(0, 0, 0, 0);
   pushSheet(w, 0.0f, {0.0f, 0.0f});
-  w.f.click(w.f.Command4[0]);
-  ASSERT_EQ(w.p.messages().size(), 1u);
-  EXPECT_EQ(w.p.messages()[0].title, "Country Information");
-  EXPECT_EQ(w.p.messages()[0].text,
+  w.form.click(w.form.Command4[0]);
+  ASSERT_EQ(w.platform.messages().size(), 1u);
+  EXPECT_EQ(w.platform.messages()[0].title, "Country Information");
+  EXPECT_EQ(w.platform.messages()[0].text,
             "BULGARIA\r\n(pop. 1 million)\r\n\r\nGovernment: Dictatorship\r\n"
             "Head of State: President Mobansmann (4 mistresses)\r\nTax Rate: (70%)\r\n"
             "Economic Basis: striking truck drivers\r\nStaple Food: Fanta\r\n"
@@ -186,11 +185,11 @@ TEST(InformationSheet, LowestDrawsGiveTheSmallestFactsForTeamOne) {
 }
 
 TEST(InformationSheet, HighestDrawsGiveTheLargestFactsForTeamTwo) {
-  Window w;
+  Builder w;
   w.build(1, 3, 1, 1);
   pushSheet(w, 0.9999f, {0.9999f});
-  w.f.click(w.f.Command4[1]);
-  EXPECT_EQ(w.p.messages().back().text,
+  w.form.click(w.form.Command4[1]);
+  EXPECT_EQ(w.platform.messages().back().text,
             "GERMANY\r\n(pop. 114 million)\r\n\r\nGovernment: Socialist\r\n"
             "Head of State: His Holiness Mobansmann (ex Waffen-SS)\r\nTax Rate: (99%)\r\n"
             "Economic Basis: Nazi gold\r\nStaple Food: Milo\r\n"
@@ -199,7 +198,7 @@ TEST(InformationSheet, HighestDrawsGiveTheLargestFactsForTeamTwo) {
 }
 
 TEST(InformationSheet, RemarksCountMistressesCarsAndFiveStars) {
-  Window w;
+  Builder w;
   const std::pair<std::vector<float>, std::string> cases[] = {
       {{0.0f, 0.9999f}, "Mobansmann (14 mistresses)"},
       {{0.5f, 0.0f}, "Mobansmann (2 Rolls Royces)"},
@@ -207,13 +206,13 @@ TEST(InformationSheet, RemarksCountMistressesCarsAndFiveStars) {
   };
   for (const auto& [remark, ending] : cases) {
     pushSheet(w, 0.5f, remark);
-    w.f.Command4_Click(0);
+    w.form.Command4_Click(0);
     EXPECT_TRUE(headOfState(w).ends_with(ending)) << headOfState(w);
   }
   std::set<std::string> stars;
   for (int star = 0; star < 5; ++star) {
     pushSheet(w, 0.5f, {0.25f, (star + 0.5f) / 5});
-    w.f.Command4_Click(0);
+    w.form.Command4_Click(0);
     const std::string line = headOfState(w);
     const std::string lead = "Head of State: Generalissimo Mobansmann (currently dating ";
     ASSERT_TRUE(line.starts_with(lead)) << line;
@@ -224,15 +223,15 @@ TEST(InformationSheet, RemarksCountMistressesCarsAndFiveStars) {
 }
 
 TEST(InformationSheet, PressesAreIndependentAndLeaveTheCountryAlone) {
-  Window w;
-  Form1& f = w.f;
+  Builder w;
+  Form1& f = w.form;
   const std::string name = f.Label17.caption;
   const int chosen[3] = {f.Combo1[0].listIndex, f.Combo1[1].listIndex, f.Combo1[2].listIndex};
   const Color stripe = f.FlagShape[0].fillColor;
   std::set<std::string> sheets;
   for (int press = 0; press < 200; ++press) {
     f.Command4_Click(press % 2);
-    const auto lines = split(w.p.messages().back().text, "\r\n");
+    const auto lines = split(w.platform.messages().back().text, "\r\n");
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[2], "");
     EXPECT_FALSE(lines[8].empty());
@@ -240,7 +239,7 @@ TEST(InformationSheet, PressesAreIndependentAndLeaveTheCountryAlone) {
     const int tax = std::stoi(lines[5].substr(11));
     EXPECT_TRUE(population >= 1 && population <= 114) << lines[1];
     EXPECT_TRUE(tax >= 70 && tax <= 99) << lines[5];
-    sheets.insert(w.p.messages().back().text);
+    sheets.insert(w.platform.messages().back().text);
   }
   EXPECT_GT(sheets.size(), 190u);
   EXPECT_EQ(f.Label17.caption, name);
@@ -253,21 +252,21 @@ TEST(InformationSheet, PressesAreIndependentAndLeaveTheCountryAlone) {
 // ---- Player names ------------------------------------------------------------------
 
 TEST(PlayerNames, ThreeSyllablesMakeOneCapitalisedSurname) {
-  Window w;
+  Builder w;
   w.pushName("Mo", "Ba", "Nsmann");
   w.pushName("Schi", "Ro", "Ggio");
   w.pushName("Tura", "Robo", "Nsmann");
   w.pushName("Do", "Do", "Io");
-  EXPECT_EQ(w.f.RandomName(), "Mobansmann");
-  EXPECT_EQ(w.f.RandomName(), "Schiroggio");
-  EXPECT_EQ(w.f.RandomName(), "Turarobonsmann");
-  EXPECT_EQ(w.f.RandomName(), "Dodoio");
+  EXPECT_EQ(w.form.RandomName(), "Mobansmann");
+  EXPECT_EQ(w.form.RandomName(), "Schiroggio");
+  EXPECT_EQ(w.form.RandomName(), "Turarobonsmann");
+  EXPECT_EQ(w.form.RandomName(), "Dodoio");
 }
 
 TEST(PlayerNames, DrawnNamesAreSixToFourteenLettersCapitalThenLowerCase) {
-  Window w;
+  Builder w;
   for (int n = 0; n < 2000; ++n) {
-    const std::string name = w.f.RandomName();
+    const std::string name = w.form.RandomName();
     ASSERT_TRUE(name.size() >= 6 && name.size() <= 14) << name;
     ASSERT_TRUE(std::isupper(static_cast<unsigned char>(name[0]))) << name;
     for (std::size_t i = 1; i < name.size(); ++i)
@@ -278,8 +277,8 @@ TEST(PlayerNames, DrawnNamesAreSixToFourteenLettersCapitalThenLowerCase) {
 // ---- Lineups -------------------------------------------------------------------------
 
 TEST(Lineups, TwentyFourNamesInDrawOrderFillTheBillAndTheFigures) {
-  Window w;
-  Form1& f = w.f;
+  Builder w;
+  Form1& f = w.form;
   // Name n (0..23) starts with a syllable of its own and ends on one of 14.
   const std::vector<std::string> starts = {
       "Mo",  "Ba",  "Bi",  "Be",   "Ro",   "Na",   "Ci",   "Lo",   "Mi",   "Ka",   "Li",   "Pa",
@@ -320,8 +319,8 @@ TEST(Lineups, TwentyFourNamesInDrawOrderFillTheBillAndTheFigures) {
 }
 
 TEST(Lineups, HeadingsScoreboardAndSmallFlagsFollowTheBuilder) {
-  Window w;
-  Form1& f = w.f;
+  Builder w;
+  Form1& f = w.form;
   w.build(0, 0, 0, 0);
   w.build(1, 3, 3, 5);
   // Stale scoreboard flags must be refreshed from the stripes.
@@ -340,8 +339,8 @@ TEST(Lineups, HeadingsScoreboardAndSmallFlagsFollowTheBuilder) {
 // ---- Kick-off kits --------------------------------------------------------------------
 
 TEST(KickOff, TeamsWearTheirFlagsAndKeepersTheirOwnKits) {
-  Window w;
-  Form1& f = w.f;
+  Builder w;
+  Form1& f = w.form;
   w.build(0, 0, 3, 5);  // cyan, white, red
   w.build(1, 5, 1, 6);  // red, green, yellow
   f.PrepareLineups();
@@ -381,8 +380,8 @@ TEST(KickOff, TeamsWearTheirFlagsAndKeepersTheirOwnKits) {
 }
 
 TEST(KickOff, EveryBodyDrawsItsSkinInArrayOrder) {
-  Window w;
-  Form1& f = w.f;
+  Builder w;
+  Form1& f = w.form;
   f.PrepareLineups();
   const std::set<int> dark = {0, 7, 20, 21, 23};
   for (int i = 0; i < BodyParts; ++i) w.script().pushDraw(dark.contains(i) ? 4 : 3, 5);

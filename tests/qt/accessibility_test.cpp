@@ -12,33 +12,24 @@
 #include <set>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
 #include "qt/painting.h"
 #include "qt/view.h"
+#include "support/viewed.h"
 #include "teams/countries.h"
 
 namespace {
 
-struct AccessibleWindow : ::testing::Test {
-  AccessibleWindow() {
-    platform.attach(form);
-    form.load();
-    view.sync();
-  }
+struct AccessibleWindow : ::testing::Test, Viewed {
   // What a listener hears an element called: a list, which Qt on Linux names
   // by its chosen entry, says what it concerns in its description.
   QString nameOf(const Element& e) {
-    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(view.widgetOf(e));
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(view->widgetOf(e));
     return found->text(found->role() == QAccessible::ComboBox ? QAccessible::Description
                                                               : QAccessible::Name);
   }
   QString facts(int team) {
     return "Facts about " + QString::fromStdString(countryName(form, team));
   }
-
-  VirtualPlatform platform;
-  Form1 form{platform};
-  View view{form};
 };
 
 }  // namespace
@@ -54,7 +45,7 @@ TEST_F(AccessibleWindow, TheBuilderSaysWhoseCountryEachControlConcerns) {
   EXPECT_EQ(before, facts(0));
   List& first = form.Combo1[0];
   form.choose(first, (first.listIndex + 1) % static_cast<int>(first.entries.size()));
-  view.sync();
+  view->sync();
   EXPECT_NE(nameOf(form.Command4[0]), before);
   EXPECT_EQ(nameOf(form.Command4[0]), facts(0));
   EXPECT_EQ(nameOf(form.Command4[1]), facts(1));
@@ -63,8 +54,8 @@ TEST_F(AccessibleWindow, TheBuilderSaysWhoseCountryEachControlConcerns) {
 TEST_F(AccessibleWindow, TheMatchScreenShowsTheCommentaryAndEveryFigureOnThePitchByName) {
   form.Command2_Click();
   form.Command5_Click();
-  view.sync();
-  QWidget* pitch = view.widgetOf(form.Picture1);
+  view->sync();
+  QWidget* pitch = view->widgetOf(form.Picture1);
   QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(pitch);
   // What a screen reader walking the screen's children finds: figures, lines.
   const auto children = [&] {
@@ -89,7 +80,7 @@ TEST_F(AccessibleWindow, TheMatchScreenShowsTheCommentaryAndEveryFigureOnThePitc
   // One figure left on the pitch, found where it is painted.
   for (std::size_t i = 0; i < form.player.size(); ++i) form.player[i].visible = i == 7;
   form.Announce2("Only one left.");
-  view.sync();
+  view->sync();
   const QString seven = QString::fromStdString(form.player[7].name());
   EXPECT_EQ(children(), std::make_pair(std::multiset<QString>{seven},
                                        std::multiset<QString>{"Only one left."}));

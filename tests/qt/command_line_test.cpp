@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "qt/program.h"
+#include "support/desktop.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
 TEST(CommandLine, ASeedStartsTheRealWindowOnTheSameCountriesAndLineups) {
   // The countries and the lineups of a window started with `arguments`.
   const auto lineups = [](const QStringList& arguments) {
-    QtProgram program(read(arguments).options);
+    Desktop program(read(arguments).options);
     program.start();
     Form1& f = program.form;
     f.click(f.Command2);

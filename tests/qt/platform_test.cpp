@@ -5,12 +5,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "qt/program.h"
 #include "qt/view.h"
+#include "support/desktop.h"
 
 namespace {
 
-struct Window : QtProgram {
+struct Window : Desktop {
   Window() { start(); }
   ~Window() {
     // Ending calls QCoreApplication::exit, which makes every later event
@@ -22,21 +22,30 @@ struct Window : QtProgram {
 
 }  // namespace
 
-TEST(QtPlatform, TheTickCounterMovesInWholeStepsAndAPassWaitsForTheNextOne) {
+TEST(QtPlatform, EveryPassDeliversTheNextStepAndTheTickCounterReadsItsStart) {
   Window w;
   for (int i = 0; i < 8; ++i) {
-    std::uint64_t before = w.platform.currentStep();
+    const std::uint64_t before = w.platform.step();
     w.platform.processEventsOnce();
-    std::uint64_t after = w.platform.currentStep();
-    EXPECT_GT(after, before);
-    // The reading is the start of a whole step, the one just read or, on a
-    // loaded machine, one that began since.
-    const std::uint32_t ms = w.platform.tickCount();
-    const std::uint64_t now = w.platform.currentStep();
-    bool whole = false;
-    for (std::uint64_t s = after; s <= now; ++s) whole = whole || ms == msOfStep(s);
-    EXPECT_TRUE(whole) << ms << " ms is not the start of a step from " << after << " to " << now;
+    EXPECT_EQ(w.platform.step(), before + 1);  // one heartbeat a pass, none left out
+    EXPECT_EQ(w.platform.tickCount(), msOfStep(w.platform.step()));
+    // The program's clock never runs ahead of the real one.
+    EXPECT_LE(w.platform.step(), w.platform.realStep());
   }
+}
+
+TEST(QtPlatform, HurriedEveryPassComesAtOnceAndTheRealPaceResumesAfter) {
+  Window w;
+  const std::uint64_t real = w.platform.realStep(), step = w.platform.step();
+  w.platform.hurry(true);
+  for (int i = 0; i < 640; ++i) w.platform.processEventsOnce();  // ten seconds of steps
+  EXPECT_EQ(w.platform.step(), step + 640);
+  EXPECT_LT(w.platform.realStep() - real, 320u);  // far fewer than they stand for
+  const std::uint64_t resumed = w.platform.realStep();
+  w.platform.hurry(false);
+  w.platform.processEventsOnce();
+  EXPECT_EQ(w.platform.step(), step + 641);
+  EXPECT_GT(w.platform.realStep(), resumed);  // the next one waited for the real clock
 }
 
 TEST(QtPlatform, TheWindowHasTheDesignedClientAreaAndCannotBeResized) {

@@ -10,10 +10,19 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "qt/program.h"
+#include "app/design.h"
+#include "qt/painting.h"
+#include "support/desktop.h"
+
+namespace {
+
+// The design's client area in pixels.
+const QSize Client(toPixels(FormWidth), toPixels(FormHeight));
+
+}  // namespace
 
 TEST(Scale, AWindowScaleIsReducedToTheLargestThatFitsButNeverBelowTheDesign) {
-  EXPECT_EQ(designClientSize(), QSize(691, 506));
+  EXPECT_EQ(Client, QSize(691, 506));
   const struct {
     QSize screen;
     double requested, used;
@@ -30,21 +39,21 @@ TEST(Scale, AWindowScaleIsReducedToTheLargestThatFitsButNeverBelowTheDesign) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << c.screen.width() << "x" << c.screen.height() << " at " << c.requested);
-    EXPECT_DOUBLE_EQ(windowScale(c.screen, c.requested), c.used);
+    EXPECT_DOUBLE_EQ(windowScale(c.screen, Client, c.requested), c.used);
   }
 }
 
 TEST(Scale, FullScreenFillsTheScreenOneWayAndCentresTheOther) {
-  EXPECT_DOUBLE_EQ(fullScreenScale({1920, 1080}), 1080.0 / 506);
-  EXPECT_DOUBLE_EQ(fullScreenScale({1280, 1024}), 1280.0 / 691);
-  EXPECT_DOUBLE_EQ(fullScreenScale({691 * 3, 506 * 3}), 3);
-  EXPECT_DOUBLE_EQ(fullScreenScale({640, 480}), 640.0 / 691);  // smaller than designed
+  EXPECT_DOUBLE_EQ(fullScreenScale({1920, 1080}, Client), 1080.0 / 506);
+  EXPECT_DOUBLE_EQ(fullScreenScale({1280, 1024}, Client), 1280.0 / 691);
+  EXPECT_DOUBLE_EQ(fullScreenScale({691 * 3, 506 * 3}, Client), 3);
+  EXPECT_DOUBLE_EQ(fullScreenScale({640, 480}, Client), 640.0 / 691);  // smaller than designed
 }
 
 TEST(Scale, FullScreenShowsTheWindowCentredOnBlackAndClosingItEndsTheProgram) {
   Options options;
   options.fullScreen = true;
-  QtProgram program(options);
+  Desktop program(options);
   program.start();
   QCoreApplication::processEvents();  // the window system makes it full-screen
   QWidget* window = program.view.window();

@@ -20,8 +20,8 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "platform/virtual_platform.h"
 #include "qt/painting.h"
+#include "support/viewed.h"
 
 namespace {
 
@@ -34,15 +34,8 @@ constexpr QRgb Black = 0xff000000;
 
 QRgb qrgb(Color c) { return 0xff000000u | c.rgb; }
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public ::testing::Test, protected Viewed {
  protected:
-  void SetUp() override {
-    platform.attach(form);
-    form.load();
-    view = std::make_unique<View>(form);
-    view->sync();
-  }
-
   QImage shot() { return view->window()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
   // What the window shows after its pending repaints: only the changed
@@ -100,10 +93,6 @@ class ViewTest : public ::testing::Test {
     QDir().mkpath(dir);
     shot().save(dir + "/" + name + ".png");
   }
-
-  VirtualPlatform platform;
-  Form1 form{platform};
-  std::unique_ptr<View> view;
 };
 
 TEST_F(ViewTest, TheWindowIsAFixedDialogOfTheDesignedClientSize) {

@@ -19,11 +19,11 @@
 
 #include "app/form1.h"
 #include "platform/options.h"
-#include "platform/virtual_platform.h"
 #include "qt/painting.h"
-#include "qt/program.h"
 #include "qt/scale.h"
 #include "qt/view.h"
+#include "support/desktop.h"
+#include "support/viewed.h"
 
 namespace {
 
@@ -32,12 +32,9 @@ constexpr QRgb PitchGreen = 0xff008000;
 constexpr QRgb Orange = 0xffff8000;
 constexpr QRgb Grey = 0xff808080;
 
-class ScaledWindow : public ::testing::Test {
+class ScaledWindow : public ::testing::Test, protected Viewed {
  protected:
   void SetUp() override {
-    platform.attach(form);
-    form.load();
-    view = std::make_unique<View>(form);
     form.Command2_Click();
     form.Command5_Click();  // the kick-off: its introduction runs in virtual time
     view->sync();
@@ -65,9 +62,6 @@ class ScaledWindow : public ::testing::Test {
     return static_cast<QImage*>(store)->convertToFormat(QImage::Format_RGB32);
   }
 
-  VirtualPlatform platform;
-  Form1 form{platform};
-  std::unique_ptr<View> view;
   qreal scale = 1;
 };
 
@@ -178,7 +172,7 @@ TEST_F(ScaledWindow, TextWiderThanAOneLineLabelShowsWholeOnItsLine) {
 }
 
 TEST(ScaledProgram, StartUpCentresTheWindowOnTheScreen) {
-  QtProgram program;
+  Desktop program;
   program.start();
   const QWidget* window = program.view.window();
   const QRect screen = window->screen()->geometry();
@@ -210,7 +204,7 @@ TEST(ScaledProgram, TheInformationSheetShowsEachLineWhole) {
     SCOPED_TRACE(fullScreen ? "full screen" : "windowed");
     Options options;
     options.fullScreen = fullScreen;
-    QtProgram program(options);
+    Desktop program(options);
     program.start();
     QTimer::singleShot(0, [&] {
       QWidget* box = QApplication::activeModalWidget();

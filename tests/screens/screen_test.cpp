@@ -12,8 +12,10 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "qt/program.h"
+#include "app/design.h"
+#include "qt/painting.h"
 #include "qt/scale.h"
+#include "support/desktop.h"
 
 namespace {
 
@@ -46,10 +48,11 @@ void clearTheEnd() {
 }  // namespace
 
 TEST(Screen, TheWindowKeepsItsTitleBarOnTheScreenAndTheDesignsCentringWhereItFits) {
-  QtProgram program;
+  Desktop program;
   program.start();
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  const QRect outer(program.view.window()->pos(), designClientSize() + designFrameSize());
+  const QRect outer(program.view.window()->pos(),
+                    QSize(toPixels(FormWidth), toPixels(FormHeight)) + designFrameSize());
   EXPECT_TRUE(screen.contains(outer.topLeft())) << outer.x() << "," << outer.y();
   if (screen.width() >= outer.width() && screen.height() >= outer.height())
     EXPECT_EQ(outer.center(), screen.center());
@@ -62,7 +65,7 @@ TEST(Screen, TheWindowKeepsItsTitleBarOnTheScreenAndTheDesignsCentringWhereItFit
 TEST(Screen, FullScreenShowsTheWholeBroadcastCentredOnBlackAndClicksReachIt) {
   Options options;
   options.fullScreen = true;
-  QtProgram program(options);
+  Desktop program(options);
   program.start();
   QCoreApplication::processEvents();
   QWidget& broadcast = *program.view.window();

@@ -5,16 +5,21 @@
 
 #include "app/form1.h"
 #include "platform/options.h"
-#include "platform/virtual_platform.h"
+#include "virtual/virtual_platform.h"
 
-// A run of the program on the virtual platform, started as the window starts it.
-struct Session {
+// The program on the virtual platform as the window opens, before start-up.
+// The tick counter starts at `startMs`.
+struct Opened {
   VirtualPlatform platform;
   Form1 form{platform};
 
-  // The tick counter starts at `startMs`; the command line's options apply.
-  explicit Session(std::uint32_t startMs = 0, const Options& options = {}) : platform(startMs) {
-    platform.attach(form);
+  explicit Opened(std::uint32_t startMs = 0) : platform(startMs) { platform.attach(form); }
+};
+
+// A run of the program on the virtual platform, started as the window starts it.
+struct Session : Opened {
+  // The command line's options apply.
+  explicit Session(std::uint32_t startMs = 0, const Options& options = {}) : Opened(startMs) {
     applyOptions(options, platform);
     form.load();
   }

@@ -9,20 +9,20 @@
 #include "support/session.h"
 
 // Watches a few facts of the window pass by pass and records each change as
-// "STEP NAME on" or "STEP NAME off", STEP counted from the moment the watch
-// began. A change seen in a pass was made in the step before it. The watch
-// must outlive every pass the program runs while it is in place.
+// "STEP NAME on" or "STEP NAME off", and each line said as "STEP line", STEP
+// counted from the step the watch starts at (the current one unless given).
+// A change seen in a pass was made in the step before it. The watch must
+// outlive every pass the program runs while it is in place.
 class Timeline {
  public:
   using Fact = std::pair<std::string, std::function<bool()>>;
 
   Timeline(Session& p, std::vector<Fact> facts)
-      : p_(p),
-        facts_(std::move(facts)),
-        start_(p.platform.step()),
-        firstLine_(p.platform.transcript().size()) {
+      : Timeline(p, std::move(facts), p.platform.step()) {}
+  Timeline(Session& p, std::vector<Fact> facts, std::uint64_t start)
+      : p_(p), facts_(std::move(facts)), start_(start), firstLine_(p.platform.transcript().size()) {
     for (const Fact& fact : facts_) last_.push_back(fact.second());
-    watchNextPass();
+    if (!facts_.empty()) watchNextPass();  // lines need no watching
   }
 
   // The changes so far, the last ones made since the last pass included.
@@ -33,12 +33,18 @@ class Timeline {
 
   // Lines said since the watch began, as "STEP line".
   std::vector<std::string> lines() const {
-    const auto& transcript = p_.platform.transcript();
-    std::vector<std::string> said;
-    for (std::size_t i = firstLine_; i < transcript.size(); ++i)
-      said.push_back(std::to_string(transcript[i].step - start_) + " " + transcript[i].line);
-    return said;
+    std::vector<std::string> lines;
+    for (const VirtualPlatform::Said& line : said())
+      lines.push_back(std::to_string(line.step - start_) + " " + line.line);
+    return lines;
   }
+  // The same lines as the platform heard them.
+  std::vector<VirtualPlatform::Said> said() const {
+    const auto& transcript = p_.platform.transcript();
+    return {transcript.begin() + static_cast<std::ptrdiff_t>(firstLine_), transcript.end()};
+  }
+  // The steps since the watch's start.
+  std::uint64_t elapsed() const { return p_.platform.step() - start_; }
 
  private:
   void watchNextPass() {

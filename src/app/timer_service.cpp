@@ -1,4 +1,4 @@
-#include "platform/timer_service.h"
+#include "app/timer_service.h"
 
 #include "platform/platform.h"
 

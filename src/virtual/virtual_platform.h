@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/program.h"
 #include "platform/random.h"
+#include "platform/stepped_platform.h"
 
-class Form1;
-
-// The platform of the tests: no window, virtual time that advances one clock
-// step per pass of the event processing, scripted clicks and list choices, a
-// recorded message box and an observable end.
-class VirtualPlatform : public Platform {
+// The platform of the tests, the simulator and the pictures made at build
+// time: no window, virtual time that advances one clock step per pass of the
+// event processing (always hurried, as it were), scripted clicks and list
+// choices, a recorded message box and an observable end.
+class VirtualPlatform : public SteppedPlatform {
  public:
   struct Message {
     std::string title, text;
@@ -35,11 +35,10 @@ class VirtualPlatform : public Platform {
   };
 
   // The tick counter starts at `startMs` (to try its wrap-around).
-  explicit VirtualPlatform(std::uint32_t startMs = 0) : startMs_(startMs) {}
+  explicit VirtualPlatform(std::uint32_t startMs = 0) : SteppedPlatform(startMs) {}
 
-  void attach(Form1& form) { form_ = &form; }
+  void attach(Program& program) { program_ = &program; }
 
-  std::uint32_t tickCount() override { return startMs_ + msOfStep(step_); }
   void processEventsOnce() override;
   void endProgram() override { ++endCalls_; }
   void messageBox(const std::string& title, const std::string& text) override {
@@ -47,17 +46,17 @@ class VirtualPlatform : public Platform {
   }
   int screenWidth() override { return screenWidth_; }
   int screenHeight() override { return screenHeight_; }
-  int windowOuterWidth() override;
-  int windowOuterHeight() override;
   void moveWindow(int left, int top) override {
     windowLeft_ = left;
     windowTop_ = top;
   }
   Random& random() override { return random_; }
   void commentary(const std::string& line, bool interrupts) override {
-    transcript_.push_back({step_, line, interrupts});
+    transcript_.push_back({step(), line, interrupts});
   }
   Speaker* speaker() override { return voice_ ? &*voice_ : nullptr; }
+  // Every pass is a step at once anyway: the calls are only recorded.
+  void hurry(bool on) override { hurries_.push_back(on); }
 
   // ---- For the tests ----
   ScriptedRandom& script() { return random_; }
@@ -71,13 +70,12 @@ class VirtualPlatform : public Platform {
   }
   // Runs something in the pass `passes` steps from now.
   void after(std::uint64_t passes, std::function<void()> event) {
-    at(step_ + passes, std::move(event));
+    at(step() + passes, std::move(event));
   }
   // The idle event loop: `passes` passes, or until the program has ended.
   void run(std::uint64_t passes);
   void runMs(std::uint32_t ms) { run(static_cast<std::uint64_t>(ms) * StepsPerSecond / 1000); }
 
-  std::uint64_t step() const { return step_; }
   std::uint64_t passes() const { return passes_; }
   // How deeply passes are nested right now (1 in the idle loop, one more in
   // every wait that runs inside a pass), and the deepest seen so far.
@@ -92,31 +90,33 @@ class VirtualPlatform : public Platform {
   void clearTranscript() { transcript_.clear(); }
   // Gives the program a voice that takes `msPerCharacter` ms to read each
   // character of a line, counted in whole clock steps; without one it is silent.
-  void giveVoice(int msPerCharacter) { voice_.emplace(step_, msPerCharacter); }
+  void giveVoice(int msPerCharacter) { voice_.emplace(*this, msPerCharacter); }
   // Every line read aloud so far, in order.
   const std::vector<Spoken>& spoken() const { return voice_.value().spoken; }
   int windowLeft() const { return windowLeft_; }
   int windowTop() const { return windowTop_; }
+  // The program's calls of hurry(), in order.
+  const std::vector<bool>& hurries() const { return hurries_; }
+  // Its time is its passes.
+  std::uint64_t realStep() const override { return step(); }
 
  private:
   // A voice in virtual time: a line is being read from the step it begins in
   // until its reading time is up or it is stopped.
   struct VirtualSpeaker final : Speaker {
-    VirtualSpeaker(const std::uint64_t& step, int msPerCharacter)
-        : now(step), msPerCharacter(msPerCharacter) {}
+    VirtualSpeaker(const VirtualPlatform& platform, int msPerCharacter)
+        : platform(platform), msPerCharacter(msPerCharacter) {}
     void say(const std::string& line) override;
     void stop() override;
-    bool speaking() override { return now < until; }
+    bool speaking() override { return platform.step() < until; }
 
-    const std::uint64_t& now;
+    const VirtualPlatform& platform;
     const int msPerCharacter;
     std::uint64_t until = 0;  // the first step of silence
     std::vector<Spoken> spoken;
   };
 
-  Form1* form_ = nullptr;
-  std::uint32_t startMs_;
-  std::uint64_t step_ = 0;
+  Program* program_ = nullptr;
   std::uint64_t passes_ = 0;
   int depth_ = 0, deepest_ = 0;
   std::function<void(int)> afterPass_;
@@ -128,4 +128,5 @@ class VirtualPlatform : public Platform {
   std::optional<VirtualSpeaker> voice_;
   int screenWidth_ = 1024 * 15, screenHeight_ = 768 * 15;
   int windowLeft_ = 0, windowTop_ = 0;
+  std::vector<bool> hurries_;
 };

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "match/engine.h"
-#include "platform/virtual_platform.h"
+#include "virtual/virtual_platform.h"
 
 namespace {
 

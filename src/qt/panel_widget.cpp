@@ -1,0 +1,167 @@
+#include "qt/panel_widget.h"
+
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QPaintDevice>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "platform/program.h"
+#include "qt/painting.h"
+#include "qt/pictures.h"
+
+namespace {
+
+void paintWindowless(QPainter& painter, const Item& item) {
+  switch (item.element.kind) {
+    case Kind::Shape: {
+      const auto& shape = static_cast<const Shape&>(item.element);
+      if (!wantsSprite(shape)) {
+        paintShape(painter, shape);
+        break;
+      }
+      const qreal ratio = painter.device()->devicePixelRatioF();
+      if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
+        item.sprite = shapeSprite(shape, ratio);
+        item.spriteStale = false;
+      }
+      if (!item.sprite.isNull()) painter.drawPixmap(boxOf(shape).topLeft(), item.sprite);
+      break;
+    }
+    case Kind::Line:
+      paintLine(painter, static_cast<const Line&>(item.element));
+      break;
+    case Kind::Label:
+      paintLabel(painter, static_cast<const Label&>(item.element), item.text, item.font, item.box);
+      break;
+    case Kind::Image:
+      paintImage(painter, static_cast<const Image&>(item.element));
+      break;
+    default:
+      break;
+  }
+}
+
+// A painted panel as one picture of its box: its background, its picture,
+// its windowless elements and panels in stacking order, its frame. Made once
+// and copied while nothing inside changes, however the panel moves.
+void paintPanel(QPainter& painter, const Item& item) {
+  const auto& panel = static_cast<const Panel&>(item.element);
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
+    const QSize size = boxOf(panel).size();
+    item.sprite = QPixmap(size * ratio);
+    item.sprite.setDevicePixelRatio(ratio);
+    item.sprite.fill(qcolor(panel.backColor));
+    QPainter inside(&item.sprite);
+    if (panel.picture != Picture::None)
+      inside.drawPixmap(QPoint(0, 0),
+                        renderPicture(panel.picture, pictureSize(panel.picture), ratio));
+    for (const Item* content : item.contents)
+      if (content->element.visible) paintWindowless(inside, *content);
+    for (const Item* inner : item.panels)
+      if (inner->element.visible) paintPanel(inside, *inner);
+    if (panel.border) paintSunkenFrame(inside, QRect(QPoint(0, 0), size));
+    item.spriteStale = false;
+  }
+  painter.drawPixmap(boxOf(panel).topLeft(), item.sprite);
+}
+
+// The region of many patches, joined pairwise.
+QRegion unite(const QRect* rects, std::size_t n) {
+  if (n == 1) return QRegion(rects[0]);
+  return unite(rects, n / 2).united(unite(rects + n / 2, n - n / 2));
+}
+
+}  // namespace
+
+PanelWidget::PanelWidget(Panel& panel, QWidget* parent) : QWidget(parent), panel_(panel) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PanelWidget::repaintPending() {
+  if (pending_.empty()) return;
+  update(unite(pending_.data(), pending_.size()));
+  pending_.clear();
+}
+
+// A match frame dirties a few small patches scattered over the whole pitch:
+// they are copied from the picture of the panel's background and windowless
+// elements, with the frontmost element (the ball, from kick-off on) and the
+// painted panels (the figures and props) drawn over them.
+void PanelWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRegion& dirty = event->region();
+  const qreal ratio = devicePixelRatioF();
+  updateLayer(ratio);
+  // Patch by patch: a small copy stays on this thread, where one copy of the
+  // whole panel through the clip would be shared out among threads.
+  for (const QRect& r : dirty)
+    painter.drawPixmap(QPointF(r.topLeft()), layer_,
+                       QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+  if (!windowless.empty()) {
+    const Item* front = windowless.back();
+    if (front->element.visible && dirty.intersects(front->bounds)) paintWindowless(painter, *front);
+  }
+  for (const Item* item : painted)
+    if (item->element.visible && dirty.intersects(item->bounds)) paintPanel(painter, *item);
+  if (panel_.border) paintSunkenFrame(painter, rect());
+}
+
+// The names of the painted panels (the figures' names) show as tool-tips.
+bool PanelWidget::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  for (auto it = painted.rbegin(); it != painted.rend(); ++it) {
+    const auto& panel = static_cast<const Panel&>((*it)->element);
+    if (!panel.visible || !(*it)->bounds.contains(help->pos())) continue;
+    if (panel.toolTip.empty()) break;
+    QToolTip::showText(help->globalPos(), QString::fromStdString(panel.toolTip), this,
+                       (*it)->bounds);
+    return true;
+  }
+  QToolTip::hideText();
+  event->ignore();
+  return true;
+}
+
+// Draws the picture of the background and the windowless elements under the
+// frontmost one again where it changed: the clock's or the commentary's
+// patch, once a second or so.
+void PanelWidget::updateLayer(qreal ratio) {
+  if (layer_.devicePixelRatio() != ratio || layer_.size() != size() * ratio) {
+    layer_ = QPixmap(size() * ratio);
+    layer_.setDevicePixelRatio(ratio);
+    layerDirty_ = rect();
+  }
+  if (layerDirty_.isEmpty()) return;
+  QPainter painter(&layer_);
+  painter.setClipRegion(layerDirty_);
+  const QColor back = qcolor(panel_.backColor);
+  for (const QRect& r : layerDirty_) painter.fillRect(r, back);
+  if (panel_.picture != Picture::None)
+    painter.drawPixmap(QPoint(0, 0),
+                       renderPicture(panel_.picture, pictureSize(panel_.picture), ratio));
+  for (std::size_t i = 0; i + 1 < windowless.size(); ++i) {
+    const Item* item = windowless[i];
+    if (item->element.visible && layerDirty_.intersects(item->bounds))
+      paintWindowless(painter, *item);
+  }
+  layerDirty_ = QRegion();
+}
+
+WindowWidget::WindowWidget(Program& program)
+    : PanelWidget(static_cast<Panel&>(*program.elements().front()), nullptr), program_(program) {
+  const Element& window = *program.elements().front();
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setWindowTitle(QStringLiteral("World Cup '98 - Blunderfest"));
+  setWindowIcon(::windowIcon());  // the soccer ball, not QWidget::windowIcon()
+  setFixedSize(toPixels(window.width), toPixels(window.height));
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  program_.closeRequested();
+  event->accept();
+}
