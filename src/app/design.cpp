@@ -10,6 +10,7 @@ namespace {
 
 void applyLook(Element& e, const Look& look) {
   e.visible = !look.hidden;
+  e.role = look.role;
   switch (e.kind) {
     case Kind::Panel: {
       auto& p = static_cast<Panel&>(e);
@@ -206,9 +207,9 @@ void Form1::loadDesign() {
 
   // ---- The three screens: the match behind, the lineups, the builder in front.
   add({
-      {Picture1, "Picture1", -1, Form, -30, -30, 10935, 7635, {.back = PitchGreen, .frame = true}},
-      {Picture6, "Picture6", -1, Form,   0,   0,  5775, 5565, {.back = DarkBlue, .frame = true, .hidden = true}},
-      {Picture2, "Picture2", -1, Form,   0,   0,  7635, 4455, {.back = DarkBlue, .frame = true}},
+      {Picture1, "Picture1", -1, Form, -30, -30, 10935, 7635, {.back = PitchGreen, .frame = true, .role = Role::Screen}},
+      {Picture6, "Picture6", -1, Form,   0,   0,  5775, 5565, {.back = DarkBlue, .frame = true, .hidden = true, .role = Role::Screen}},
+      {Picture2, "Picture2", -1, Form,   0,   0,  7635, 4455, {.back = DarkBlue, .frame = true, .role = Role::Screen}},
   });
 
   // ---- Country builder -----------------------------------------------------
@@ -397,7 +398,7 @@ void Form1::loadDesign() {
       {Shape1[10], "Shape1", 10, Picture8, 255, 405, 135, 45, {.back = PitchGreen, .shape = Oval, .opaque = true}},
       {Shape1[7], "Shape1", 7, Picture8,  45, 540, 555, 150, {.back = DarkNavy, .shape = Rounded, .opaque = true}},
       {Shape25[7], "Shape25", 7, Picture1, 1410, 6510, 6855, 375, {.back = White, .shape = Rounded, .opaque = true}},
-      {Announcer, "Announcer", -1, Picture1, 1530, 6570, 6525, 285, {.text = "Announcer", .font = bold975, .fore = WindowText, .align = Align::Center, .singleLine = true}},
+      {Announcer, "Announcer", -1, Picture1, 1530, 6570, 6525, 285, {.text = "Announcer", .font = bold975, .fore = WindowText, .align = Align::Center, .singleLine = true, .role = Role::Commentary}},
       {cmdExit,   "cmdExit",   -1, Picture1,  240, 7020,  705, 375, {.text = "&Exit", .font = arial(12, Bold), .back = LightBlue, .disabled = true}},
   });
 
@@ -408,7 +409,7 @@ void Form1::loadDesign() {
     const char* name = i >= 24 ? "INJURY" : i >= 22 ? "GOAL" : nullptr;
     const char* tag = i >= 22 ? name : i >= 20 ? "G" : nullptr;
     rows.push_back({player[i], "player", i, Picture1, box.left, box.top, box.width, box.height,
-                    {.back = PitchGreen, .hidden = i >= 22, .toolTip = name, .tag = tag}});
+                    {.back = PitchGreen, .hidden = i >= 22, .toolTip = name, .tag = tag, .role = Role::Figure}});
     if (i == 22 || i == 23) continue;
 
     // The standing template scaled to the figure's box; a lying figure is

@@ -42,6 +42,7 @@ struct Look {
   Picture picture = Picture::None;                // images
   bool natural = false;                           // images shown at natural size, not stretched
   int tab = -1;                                   // buttons and lists: keyboard tab order
+  Role role = Role::None;                         // what a platform may need to know of it
 };
 
 struct Row {

@@ -55,6 +55,11 @@ inline int pixelSize(const Font& f) {
 
 enum class Kind { Panel, Label, Button, List, Shape, Line, Image };
 
+// What a platform may need to know of an element besides its kind, so that
+// it never names a design element: the commentary line, the three screens,
+// the figures on the pitch. Set by the design tables.
+enum class Role { None, Commentary, Screen, Figure };
+
 struct Panel;
 
 struct Element {
@@ -64,6 +69,7 @@ struct Element {
   virtual ~Element() = default;
 
   Kind kind;
+  Role role = Role::None;
   std::string name;  // design name, e.g. "Combo1"
   int index = -1;    // index within its element array, -1 for a single element
   Panel* container = nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -125,6 +126,20 @@ TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
     const auto& siblings = e->container->children;
     EXPECT_EQ(std::count(siblings.begin(), siblings.end(), e), 1) << id(*e);
     seen.insert(e);
+  }
+}
+
+TEST(Design, RolesTellTheCommentaryLineTheScreensAndTheFiguresAndNothingElse) {
+  Window w;
+  Form1& f = w.f;
+  std::map<const Element*, Role> want = {{&f.Announcer, Role::Commentary},
+                                         {&f.Picture2, Role::Screen},
+                                         {&f.Picture6, Role::Screen},
+                                         {&f.Picture1, Role::Screen}};
+  for (const Figure& figure : f.player) want[&figure] = Role::Figure;
+  for (const Element* e : f.elements()) {
+    const auto it = want.find(e);
+    EXPECT_EQ(e->role, it != want.end() ? it->second : Role::None) << id(*e);
   }
 }
 
