@@ -3,9 +3,10 @@
 
 # What an earlier build left and this one does not make goes.
 file(REMOVE_RECURSE ${SITE}/fonts ${SITE}/pictures)
-foreach(page index.html page.css page.js manifest.webmanifest)
+foreach(page index.html page.css manifest.webmanifest)
   configure_file(${SOURCE}/web/${page} ${SITE}/${page} COPYONLY)
 endforeach()
+include(${SOURCE}/web/page/join.cmake)
 file(GLOB pictures ${SOURCE}/assets/*.svg)
 file(COPY ${pictures} DESTINATION ${SITE}/pictures)
 
