@@ -55,9 +55,9 @@ inline int pixelSize(const Font& f) {
 
 enum class Kind { Panel, Label, Button, List, Shape, Line, Image };
 
-// What a platform may need to know of an element besides its kind, so that
-// it never names a design element: the commentary line, the three screens,
-// the figures on the pitch. Set by the design tables.
+// What an element is to the broadcast, where a platform must know it: the
+// commentary line (a screen reader follows it), the three screens, the
+// figures on the pitch (named by their players).
 enum class Role { None, Commentary, Screen, Figure };
 
 struct Panel;
@@ -89,6 +89,10 @@ struct Panel : Element {
   // A picture shown at its natural size from the top-left corner, under the
   // panel's other contents (a figure can take on a picture).
   Picture picture = Picture::None;
+  // The panels inside it that hold no button or list are drawn as part of
+  // it, like its windowless elements, and so are the panels inside those:
+  // the match screen's figures and props, which move every step.
+  bool paintsPanels = false;
   std::vector<Element*> children;  // in design order
 };
 

@@ -7,7 +7,6 @@
 
 #include "app/form1.h"
 #include "app/shape_drawing.h"
-#include "app/spoken_names.h"
 #include "web/page.h"
 
 namespace {
@@ -59,6 +58,7 @@ WebView::WebView(Form1& form) : form_(form) {
   create(0, form.Form, -1);
   // Containers come before their contents, so each container already exists.
   for (Element* e : form.elements()) {
+    if (e == &form.Form) continue;
     const int id = static_cast<int>(seen_.size());
     ids[e] = id;
     seen_.push_back(Sighting::of(*e));
@@ -145,7 +145,7 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
 void WebView::applyNames() {
   namesDirty_ = false;
   for (std::size_t id = 0; id < seen_.size(); ++id) {
-    const std::string name = spokenNameOf(form_, seen_[id]->element);
+    const std::string name = form_.spokenName(seen_[id]->element);
     if (!name.empty()) web_name(static_cast<int>(id), name.c_str());
   }
 }

@@ -2,8 +2,9 @@
 # run: one request, however many roles. They are joined inside one block, so
 # that their names stay out of the page's global scope (which the program's
 # own script shares); broadcast.js, the last, puts the one global the
-# program calls, Broadcast. A script may use an earlier one's name when it
-# loads, and any of them later, when the page calls it.
+# program calls, Broadcast. Each script names nothing at its top level but
+# its module (Clock, Elements, ...); it may use an earlier one's module when
+# it loads, and any of them later, when the page calls it.
 set(PAGE_SCRIPTS clock elements keys shapes sheet voice fit offline end broadcast)
 
 set(joined "// The page around the broadcast, joined from web/page/ by the build.\n")
