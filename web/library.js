@@ -1,4 +1,5 @@
-// The program's calls into the page (src/web/page.h), handed to web/page.js.
+// The program's calls into the page (src/web/page.h), handed to the page's
+// Broadcast (web/page/broadcast.js).
 mergeInto(LibraryManager.library, {
   web_step: function () {
     return Broadcast.step();
@@ -29,8 +30,9 @@ mergeInto(LibraryManager.library, {
     stringToUTF8(digits, text, size);
     return text;
   },
-  web_create: function (id, kind, container, name, index) {
-    Broadcast.create(id, kind, container, UTF8ToString(name), index);
+  web_create: function (id, kind, role, container, name, index) {
+    Broadcast.create(id, UTF8ToString(kind), UTF8ToString(role), container, UTF8ToString(name),
+                     index);
   },
   web_place: function (id, left, top, width, height, visible, z) {
     Broadcast.place(id, left, top, width, height, visible, z);
@@ -55,9 +57,11 @@ mergeInto(LibraryManager.library, {
   web_name: function (id, name) {
     Broadcast.name(id, UTF8ToString(name));
   },
-  web_shape: function (id, shape, opaque, fill, hatch, hatchColor, borderWidth, borderColor) {
-    Broadcast.shape(id, shape, opaque, fill >>> 0, hatch, hatchColor >>> 0, borderWidth,
-                    borderColor >>> 0);
+  web_shape: function (id, left, top, width, height, outline, cornerRadius, insideCornerRadius,
+                       border, borderColor, filled, fill, hatch, hatchColor, hatchLeft, hatchTop) {
+    Broadcast.shape(id, left, top, width, height, UTF8ToString(outline), cornerRadius,
+                    insideCornerRadius, border, borderColor >>> 0, filled, fill >>> 0,
+                    UTF8ToString(hatch), hatchColor >>> 0, hatchLeft, hatchTop);
   },
   web_line: function (id, x1, y1, x2, y2, color, width) {
     Broadcast.line(id, x1, y1, x2, y2, color >>> 0, width);
@@ -72,12 +76,12 @@ mergeInto(LibraryManager.library, {
     Broadcast.end();
   },
   web_say: function (line) {
-    Broadcast.speech.say(UTF8ToString(line));
+    Broadcast.say(UTF8ToString(line));
   },
   web_stop_speaking: function () {
-    Broadcast.speech.stop();
+    Broadcast.stopSpeaking();
   },
   web_speaking: function () {
-    return Broadcast.speech.speaking() ? 1 : 0;
+    return Broadcast.speaking() ? 1 : 0;
   },
 });

@@ -3,9 +3,10 @@
 
 # What an earlier build left and this one does not make goes.
 file(REMOVE_RECURSE ${SITE}/fonts ${SITE}/pictures)
-foreach(page index.html page.css page.js manifest.webmanifest)
+foreach(page index.html page.css manifest.webmanifest)
   configure_file(${SOURCE}/web/${page} ${SITE}/${page} COPYONLY)
 endforeach()
+include(${SOURCE}/web/page/join.cmake)
 # Our pictures without the comments and the layout that only their authors
 # read: the same drawing in fewer bytes.
 file(GLOB pictures ${SOURCE}/assets/*.svg)

@@ -7,24 +7,27 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/shape_drawing.h"
 #include "qt/pictures.h"
 
 namespace {
 
-// The outline of a shape kind filling `r`; a rounded rectangle's corners
-// have radius `radius`.
-QPainterPath outline(ShapeKind kind, const QRectF& r, qreal radius) {
+QRect rectOf(const PixelBox& b) { return QRect(b.left, b.top, b.width, b.height); }
+
+// The outline of a shape filling `box`; a rounded box's corners have radius
+// `radius`.
+QPainterPath outlineOf(Outline outline, const PixelBox& box, qreal radius) {
   QPainterPath path;
-  if (r.width() <= 0 || r.height() <= 0) return path;
-  switch (kind) {
-    case ShapeKind::Rectangle:
+  if (box.empty()) return path;
+  const QRectF r = rectOf(box);
+  switch (outline) {
+    case Outline::Box:
       path.addRect(r);
       break;
-    case ShapeKind::RoundedRectangle:
+    case Outline::RoundedBox:
       path.addRoundedRect(r, radius, radius);
       break;
-    case ShapeKind::Oval:
-    case ShapeKind::Circle:
+    case Outline::Ellipse:
       path.addEllipse(r);
       break;
   }
@@ -33,10 +36,7 @@ QPainterPath outline(ShapeKind kind, const QRectF& r, qreal radius) {
 
 }  // namespace
 
-QRect boxOf(const Element& e) {
-  return QRect(toPixels(e.left), toPixels(e.top), std::max(0, toPixels(e.width)),
-               std::max(0, toPixels(e.height)));
-}
+QRect boxOf(const Element& e) { return rectOf(pixelBox(e)); }
 
 void installFontSubstitutions() {
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -98,23 +98,16 @@ QRect imageBounds(const Image& image) {
 }
 
 void paintShape(QPainter& painter, const Shape& s) {
-  const QRect box = boxOf(s);
-  if (box.isEmpty()) return;
-  QRectF area(box);
-  if (s.shape == ShapeKind::Circle) {
-    // The largest circle centred in the box.
-    const int d = std::min(box.width(), box.height());
-    area = QRectF(box.x() + (box.width() - d) / 2, box.y() + (box.height() - d) / 2, d, d);
-  }
-  // A rounded rectangle's corners: a sixth of the shorter side.
-  const qreal radius = std::min(area.width(), area.height()) / 6.0;
-  const int bw = s.border ? std::max(1, s.borderWidth) : 0;
+  const ShapeDrawing d = drawingOf(s);
+  if (d.area.empty()) return;
+  const int bw = d.border;
 
-  if (s.shape == ShapeKind::Rectangle && s.hatch == Hatch::None) {
-    // Straight to the pixels: the interior, then the four sides of the border.
-    if (s.opaque) painter.fillRect(box.adjusted(bw, bw, -bw, -bw), qcolor(s.fillColor));
+  if (d.outline == Outline::Box && d.hatch == Hatch::None) {
+    // Straight to the pixels: the inside, then the four sides of the border.
+    const QRect box = rectOf(d.area);
+    if (d.filled) painter.fillRect(rectOf(d.inside), qcolor(d.fill));
     if (bw > 0) {
-      const QColor c = qcolor(s.borderColor);
+      const QColor c = qcolor(d.borderColor);
       const int w = box.width(), h = box.height();
       painter.fillRect(QRect(box.left(), box.top(), w, std::min(bw, h)), c);
       painter.fillRect(QRect(box.left(), box.bottom() - std::min(bw, h) + 1, w, std::min(bw, h)),
@@ -125,36 +118,32 @@ void paintShape(QPainter& painter, const Shape& s) {
     return;
   }
 
-  // Every border lies inside the box; the interior is what it leaves.
-  const QPainterPath outer = outline(s.shape, area, radius);
-  const QRectF innerArea = area.adjusted(bw, bw, -bw, -bw);
-  const QPainterPath inner = outline(s.shape, innerArea, std::max<qreal>(0, radius - bw));
+  const QPainterPath outer = outlineOf(d.outline, d.area, d.cornerRadius);
+  const QPainterPath inner = outlineOf(d.outline, d.inside, d.insideCornerRadius);
 
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::NoPen);
-  if (s.opaque) painter.fillPath(inner, qcolor(s.fillColor));
-  if (s.hatch == Hatch::DiagonalCross) {
+  if (d.filled) painter.fillPath(inner, qcolor(d.fill));
+  if (d.hatch == Hatch::DiagonalCross) {
     // The lattice scales with the painter like every other line, so that a
     // high-dpi screen shows it twice the size rather than twice as dense.
     painter.setRenderHint(QPainter::NonCosmeticBrushPatterns);
-    painter.setBrushOrigin(area.topLeft().toPoint());
-    painter.fillPath(inner, QBrush(qcolor(s.hatchColor), Qt::DiagCrossPattern));
-  } else if (s.hatch == Hatch::VerticalLines && !inner.isEmpty()) {
-    // Thin vertical lines every second pixel, a shade darker than the cloth:
-    // whole pixel columns, so a high-dpi screen doubles them in place.
+    painter.setBrushOrigin(d.hatchLeft, d.hatchTop);
+    painter.fillPath(inner, QBrush(qcolor(d.hatchColor), Qt::DiagCrossPattern));
+  } else if (d.hatch == Hatch::VerticalLines && !inner.isEmpty()) {
+    // Whole pixel columns, so a high-dpi screen doubles them in place.
     painter.setClipPath(inner, Qt::IntersectClip);
-    const QColor stripe = qcolor(s.fillColor).darker(135);
-    const QRect columns = innerArea.toRect();
-    for (int x = columns.left() + 1; x <= columns.right(); x += 2)
-      painter.fillRect(QRect(x, columns.top(), 1, columns.height()), stripe);
+    const QRect columns = rectOf(d.inside);
+    for (int x = d.hatchLeft; x <= columns.right(); x += 2)
+      painter.fillRect(QRect(x, columns.top(), 1, columns.height()), qcolor(d.hatchColor));
     painter.setClipping(false);
   }
   if (bw > 0) {
     QPainterPath ring = outer;
     ring.addPath(inner);
     ring.setFillRule(Qt::OddEvenFill);
-    painter.fillPath(ring, qcolor(s.borderColor));
+    painter.fillPath(ring, qcolor(d.borderColor));
   }
   painter.restore();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // The calls the program makes into the page around it (web/library.js hands
-// them to web/page.js). Strings are UTF-8; positions and sizes are in design
-// pixels, relative to the element's container.
+// them to the page's scripts, web/page/). Strings are UTF-8; positions and
+// sizes are in design pixels, relative to the element's container.
 
 #include <cstdint>
 
@@ -21,10 +21,14 @@ int web_screen_width();
 int web_screen_height();
 
 // ---- The window ----------------------------------------------------------------
-// Element `id` of `kind`, inside element `container` (0, the window itself,
-// has none); `name` and `index` are its design name and index.
-void web_create(int id, int kind, int container, const char* name, int index);
-// Where it lies and whether it shows; `z` orders it within its container.
+// Element `id` of `kind` ("panel", "label", "button", "list", "shape", "line"
+// or "image") with its `role` ("commentary", "screen", "figure" or ""),
+// inside element `container` (0, the window itself, has none); `name` and
+// `index` are its design name and index.
+void web_create(int id, const char* kind, const char* role, int container, const char* name,
+                int index);
+// Where it lies and whether it shows; `z` orders it within its container. A
+// shape lies where web_shape draws it.
 void web_place(int id, int left, int top, int width, int height, int visible, int z);
 void web_panel(int id, std::uint32_t back, int border, const char* toolTip, const char* picture,
                int pictureWidth, int pictureHeight);
@@ -38,8 +42,14 @@ void web_list(int id, const char* entries, int chosen, int serif, int pixels, in
               int tabIndex);
 // The name a screen reader says for it, where its caption would not do.
 void web_name(int id, const char* name);
-void web_shape(int id, int shape, int opaque, std::uint32_t fill, int hatch,
-               std::uint32_t hatchColor, int borderWidth, std::uint32_t borderColor);
+// A shape as drawn (app/shape_drawing.h): in the box at (`left`, `top`) of
+// `outline` ("box", "rounded" or "ellipse"), its border of `border` pixels
+// inside the box, the inside filled or clear and hatched ("cross", "lines"
+// or "") from (`hatchLeft`, `hatchTop`).
+void web_shape(int id, int left, int top, int width, int height, const char* outline,
+               double cornerRadius, double insideCornerRadius, int border,
+               std::uint32_t borderColor, int filled, std::uint32_t fill, const char* hatch,
+               std::uint32_t hatchColor, int hatchLeft, int hatchTop);
 void web_line(int id, int x1, int y1, int x2, int y2, std::uint32_t color, int width);
 void web_image(int id, const char* picture, int width, int height, int stretch);
 

@@ -1,9 +1,11 @@
 #include "web/web_view.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 #include <unordered_map>
 
+#include "app/shape_drawing.h"
 #include "platform/program.h"
 #include "web/page.h"
 
@@ -15,6 +17,31 @@ constexpr int WindowedInFront = 1 << 24;
 
 bool windowed(Kind kind) {
   return kind == Kind::Panel || kind == Kind::Button || kind == Kind::List;
+}
+
+// The names the page knows kinds, roles, outlines and hatches by.
+constexpr const char* KindNames[] = {"panel", "label", "button", "list", "shape", "line", "image"};
+constexpr const char* RoleNames[] = {"", "commentary", "screen", "figure"};
+constexpr const char* OutlineNames[] = {"box", "rounded", "ellipse"};
+constexpr const char* HatchNames[] = {"", "cross", "lines"};
+
+template <class Enum, std::size_t N>
+const char* nameOf(Enum value, const char* const (&names)[N]) {
+  return names[static_cast<std::size_t>(value)];
+}
+
+void create(int id, const Element& e, int container) {
+  web_create(id, nameOf(e.kind, KindNames), nameOf(e.role, RoleNames), container, e.name.c_str(),
+             e.index);
+}
+
+// A shape as the core has decided to draw it; the page draws it where it says.
+void draw(int id, const Shape& shape) {
+  const ShapeDrawing d = drawingOf(shape);
+  web_shape(id, d.area.left, d.area.top, d.area.width, d.area.height,
+            nameOf(d.outline, OutlineNames), d.cornerRadius, d.insideCornerRadius, d.border,
+            d.borderColor.rgb, d.filled, d.fill.rgb, nameOf(d.hatch, HatchNames), d.hatchColor.rgb,
+            d.hatchLeft, d.hatchTop);
 }
 
 const char* fileOf(Picture p) {
@@ -33,8 +60,7 @@ WebView::WebView(Program& program) : program_(program) {
     ids[e] = id;
     seen_.push_back(Sighting::of(*e));
     const auto container = ids.find(e->container);
-    web_create(id, static_cast<int>(e->kind), container != ids.end() ? container->second : -1,
-               e->name.c_str(), e->index);
+    create(id, *e, container != ids.end() ? container->second : -1);
   }
   sync();
 }
@@ -59,6 +85,11 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
     web_place(id, toPixels(p.left), toPixels(p.top), std::max(0, toPixels(p.width)),
               std::max(0, toPixels(p.height)), p.visible,
               p.zorder + (windowed(e.kind) ? WindowedInFront : 0));
+  }
+  if (e.kind == Kind::Shape) {
+    // Its drawing follows its box as well as its looks: a circle is centred in it.
+    draw(id, static_cast<const Shape&>(e));
+    return;
   }
   if (!change.restyled) return;
   switch (e.kind) {
@@ -91,12 +122,8 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
       namesDirty_ = true;
       break;
     }
-    case Kind::Shape: {
-      const auto& s = static_cast<const Shape&>(e);
-      web_shape(id, static_cast<int>(s.shape), s.opaque, s.fillColor.rgb, static_cast<int>(s.hatch),
-                s.hatchColor.rgb, s.border ? std::max(1, s.borderWidth) : 0, s.borderColor.rgb);
+    case Kind::Shape:
       break;
-    }
     case Kind::Line: {
       const auto& l = static_cast<const Line&>(e);
       web_line(id, toPixels(l.x1), toPixels(l.y1), toPixels(l.x2), toPixels(l.y2), l.color.rgb,

@@ -122,6 +122,8 @@ test("the title screen shows every element at its design pixels and colours", as
     [[570, 160], "#8080ff", "its light blue stripe"],
     [[300, 444], "#ffffff", "the commentary box"],
     [[5, 120], "#404040", "the wall before the stands"],
+    [[614, 262], "#5f005f", "a keeper's purple shirt: a line a shade darker, as the desktop has it"],
+    [[613, 262], "#800080", "and the cloth between"],
   ];
   for (const [[x, y], want, what] of probes) assert.equal(await pixel(page, x, y), want, what);
   const go = await element(page, "Command2").boundingBox();

@@ -1,0 +1,78 @@
+// The clock the program runs by, in steps of 1/64 s, stopped while the tab
+// is hidden; the inputs queued for the program; and the program's wait,
+// which hands control to the browser until the next step or input.
+const Clock = (() => {
+  const StepsPerSecond = 64;
+  const start = performance.now();
+  let paused = 0; // milliseconds spent hidden
+  let hiddenSince = null;
+  const now = () => (hiddenSince ?? performance.now()) - start - paused;
+  const step = () => Math.floor((now() * StepsPerSecond) / 1000);
+  const msUntil = (s) => Math.max(0, (s * 1000) / StepsPerSecond - now());
+
+  // The inputs as the program takes them (src/web/page.h): [kind, element, entry].
+  const Input = { Click: 1, Choose: 2, Ok: 3, Stage: 4 };
+  const inputs = [];
+  let waiting = null; // { step, wakeUp, timer } while the program waits
+  let ended = false;
+
+  function wake() {
+    if (!waiting || hiddenSince !== null) return;
+    if (inputs.length === 0 && step() < waiting.step) {
+      // Early (or the tab was hidden meanwhile): wait for the rest.
+      clearTimeout(waiting.timer);
+      waiting.timer = setTimeout(wake, Math.ceil(msUntil(waiting.step)));
+      return;
+    }
+    const { wakeUp, timer } = waiting;
+    clearTimeout(timer);
+    waiting = null;
+    wakeUp();
+  }
+
+  function waitFor(target, wakeUp) {
+    if (!performance.getEntriesByName("first-sync").length) {
+      // The program has drawn the window: the frame that shows it comes next.
+      performance.mark("first-sync");
+      requestAnimationFrame(() => performance.mark("first-frame"));
+      dispatchEvent(new Event("drawn"));
+    }
+    if (inputs.length > 0 || (step() >= target && hiddenSince === null)) {
+      wakeUp(); // nothing to wait for: the program goes on at once
+      return;
+    }
+    waiting = { step: target, wakeUp, timer: null };
+    if (hiddenSince === null) waiting.timer = setTimeout(wake, Math.ceil(msUntil(target)));
+  }
+
+  function queue(kind, element = 0, entry = 0) {
+    if (ended) return;
+    inputs.push([kind, element, entry]);
+    wake();
+  }
+
+  document.addEventListener("visibilitychange", () => {
+    if (document.hidden) {
+      if (hiddenSince === null) hiddenSince = performance.now();
+    } else if (hiddenSince !== null) {
+      paused += performance.now() - hiddenSince;
+      hiddenSince = null;
+      wake();
+    }
+  });
+
+  return {
+    Input,
+    step,
+    waitFor,
+    queue,
+    takeInput: () => inputs.shift() ?? null,
+    // The broadcast has ended: no input counts any more.
+    end() {
+      ended = true;
+      inputs.length = 0;
+    },
+    ended: () => ended,
+    state: () => ({ step: step(), waiting: waiting !== null, inputs: inputs.length, ended }),
+  };
+})();

@@ -1,0 +1,205 @@
+// The window's elements as page elements: one page element per display
+// element, nested as the program nests them, so that containers clip, the
+// browser repaints only what moved, the buttons and lists are the browser's
+// own (keyboard, access keys, screen readers), a figure's name is its
+// tool-tip and the picture is crisp at every scale. A canvas would have to
+// do all of that again by hand. Shapes and lines are drawn by shapes.js.
+const Elements = (() => {
+  const nodes = []; // by the program's element id: { el, kind, role, id, box }
+  const root = document.getElementById("broadcast"); // the window itself
+  const colour = (rgb) => "#" + rgb.toString(16).padStart(6, "0");
+  const faces = ["Liberation Sans Web", "Liberation Serif Web"];
+  // Ascent and descent of Liberation Sans and Serif, in ems: a line is as
+  // tall as on the desktop.
+  const lineRatios = [
+    [1854 / 2048, 434 / 2048],
+    [1825 / 2048, 443 / 2048],
+  ];
+
+  function font(el, serif, pixels, bold, italic) {
+    const [ascent, descent] = lineRatios[serif];
+    el.style.font = `${italic ? "italic " : ""}${bold ? "bold " : ""}${pixels}px/${
+      Math.round(pixels * ascent) + Math.round(pixels * descent)
+    }px "${faces[serif]}"`;
+  }
+
+  // A caption with '&' before its mnemonic: the text with that letter
+  // underlined, and the letter.
+  function mnemonic(el, caption) {
+    el.textContent = "";
+    let key = "";
+    for (let i = 0; i < caption.length; ++i) {
+      const c = caption[i];
+      if (c === "&" && i + 1 < caption.length) {
+        const next = caption[++i];
+        if (next !== "&" && !key) {
+          key = next.toLowerCase();
+          const u = document.createElement("u");
+          u.textContent = next;
+          el.append(u);
+          continue;
+        }
+        el.append(next);
+        continue;
+      }
+      el.append(c);
+    }
+    return key;
+  }
+
+  // The page element of each kind; its class is the kind's name.
+  const tags = {
+    panel: "div",
+    label: "div",
+    button: "button",
+    list: "select",
+    shape: "div",
+    line: "div",
+    image: "img",
+  };
+
+  function create(id, kind, role, container, name, index) {
+    const el = id === 0 ? root : document.createElement(tags[kind]);
+    el.classList.add(kind);
+    el.dataset.name = index >= 0 ? `${name}(${index})` : name;
+    nodes[id] = { el, kind, role, id };
+    if (id !== 0) nodes[container].el.append(el);
+    if (kind === "button") {
+      el.type = "button";
+      el.addEventListener("click", () => Clock.queue(Clock.Input.Click, id));
+    } else if (kind === "list") {
+      el.addEventListener("change", () => Clock.queue(Clock.Input.Choose, id, el.selectedIndex));
+    } else if (kind === "image") {
+      el.alt = "";
+      el.draggable = false;
+    }
+    if (role === "commentary") {
+      // Screen readers announce every new line.
+      el.setAttribute("role", "status");
+      el.setAttribute("aria-live", "polite");
+    }
+  }
+
+  function place(id, left, top, width, height, visible, z) {
+    const node = nodes[id];
+    const { el, kind } = node;
+    el.hidden = !visible;
+    if (id === 0) {
+      // The window itself: the page's own notices lie in front of it.
+      root.style.width = `${width}px`;
+      root.style.height = `${height}px`;
+      Fit.fit();
+      return;
+    }
+    el.style.zIndex = z;
+    // A line lies where its ends are, a shape where it is drawn.
+    if (kind === "line" || kind === "shape") return;
+    // What has moved once moves again (the figures, the ball, the bomb): it
+    // gets a layer of its own, which the browser moves without painting.
+    if (node.box && (node.box.left !== left || node.box.top !== top) &&
+        (kind === "panel" || kind === "image"))
+      el.classList.add("moving");
+    const s = el.style;
+    s.left = `${left}px`;
+    s.top = `${top}px`;
+    if (kind === "label" && el.classList.contains("autosize")) {
+      s.width = s.height = "";
+    } else {
+      s.width = `${width}px`;
+      s.height = `${height}px`;
+    }
+    node.box = { left, top, width, height };
+    if (kind === "image") imageBox(node);
+  }
+
+  function panel(id, back, border, toolTip, picture, pictureWidth, pictureHeight) {
+    const { el } = nodes[id];
+    el.style.backgroundColor = colour(back);
+    el.classList.toggle("framed", !!border);
+    if (toolTip) el.title = toolTip;
+    else el.removeAttribute("title");
+    el.style.backgroundImage = picture ? `url("pictures/${picture}")` : "";
+    el.style.backgroundSize = picture ? `${pictureWidth}px ${pictureHeight}px` : "";
+  }
+
+  function label(id, caption, serif, pixels, bold, italic, fore, opaque, back, align, autoSize,
+                 singleLine) {
+    const node = nodes[id];
+    const { el } = node;
+    el.textContent = caption.replace(/\r\n?/g, "\n");
+    font(el, serif, pixels, bold, italic);
+    el.style.color = colour(fore);
+    el.style.backgroundColor = opaque ? colour(back) : "";
+    el.style.textAlign = ["left", "right", "center"][align];
+    el.style.justifyContent = ["flex-start", "flex-end", "center"][align];
+    el.classList.toggle("autosize", !!autoSize);
+    // A one-line label's text stands whole, past its box if need be.
+    el.classList.toggle("single", !!singleLine);
+    if (autoSize) el.style.width = el.style.height = "";
+    else if (node.box) {
+      el.style.width = `${node.box.width}px`;
+      el.style.height = `${node.box.height}px`;
+    }
+  }
+
+  // The design's tab indices come first, in their order; a control without one
+  // (the lineups' and the match's buttons) follows in the page's order.
+  function button(id, caption, serif, pixels, bold, italic, coloured, back, enabled, tabIndex) {
+    const { el } = nodes[id];
+    const key = mnemonic(el, caption);
+    if (key) el.accessKey = key;
+    else el.removeAttribute("accesskey");
+    font(el, serif, pixels, bold, italic);
+    el.classList.toggle("coloured", !!coloured);
+    el.style.setProperty("--face", coloured ? colour(back) : "");
+    el.disabled = !enabled;
+    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : 0;
+  }
+
+  function list(id, entries, chosen, serif, pixels, bold, italic, tabIndex) {
+    const { el } = nodes[id];
+    const wanted = entries.split("\n").slice(0, -1);
+    const have = Array.from(el.options, (o) => o.text);
+    if (wanted.join("\n") !== have.join("\n")) {
+      el.replaceChildren(...wanted.map((text) => new Option(text)));
+    }
+    el.selectedIndex = chosen < wanted.length ? chosen : -1;
+    font(el, serif, pixels, bold, italic);
+    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : 0;
+  }
+
+  function name(id, spoken) {
+    const { el } = nodes[id];
+    if (el.getAttribute("aria-label") !== spoken) el.setAttribute("aria-label", spoken);
+  }
+
+  function image(id, picture, width, height, stretch) {
+    const node = nodes[id];
+    node.picture = { width, height, stretch };
+    if (picture) node.el.src = `pictures/${picture}`;
+    else node.el.removeAttribute("src");
+    node.el.style.visibility = picture ? "" : "hidden";
+    imageBox(node);
+  }
+
+  // Stretched to its box, or at its natural size from the box's corner.
+  function imageBox(node) {
+    if (!node.picture || !node.box || node.picture.stretch) return;
+    node.el.style.width = `${node.picture.width}px`;
+    node.el.style.height = `${node.picture.height}px`;
+  }
+
+  return {
+    root,
+    colour,
+    node: (id) => nodes[id],
+    create,
+    place,
+    panel,
+    label,
+    button,
+    list,
+    name,
+    image,
+  };
+})();
