@@ -132,7 +132,7 @@ struct Box {
 
 // The 22 players at their kick-off places on the pitch.
 // clang-format off
-constexpr Box KickOff[22] = {
+constexpr Box KickOffPlaces[22] = {
     {8850, 5340, 315, 615}, { 930, 2220, 315, 585}, {1590, 5160, 315, 645}, {2340, 3540, 315, 585},
     {3720, 2220, 345, 645}, {4320, 5400, 315, 615}, {4920, 3090, 345, 585}, {6120, 5160, 315, 645},
     {7680, 1980, 315, 585}, {3600, 4830, 315, 615}, {3270, 5400, 345, 645}, {4200, 2490, 315, 555},
@@ -404,7 +404,7 @@ void Form1::loadDesign() {
   // The figures: 22 players at their kick-off places, the two hidden goal
   // markers and the two hidden lying figures, each with its body parts.
   for (int i = 0; i < 26; ++i) {
-    const Box& box = i < 22 ? KickOff[i] : Extras[i - 22];
+    const Box& box = i < 22 ? KickOffPlaces[i] : Extras[i - 22];
     const char* name = i >= 24 ? "INJURY" : i >= 22 ? "GOAL" : nullptr;
     const char* tag = i >= 22 ? name : i >= 20 ? "G" : nullptr;
     rows.push_back({player[i], "player", i, Picture1, box.left, box.top, box.width, box.height,

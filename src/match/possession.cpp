@@ -123,6 +123,7 @@ void Form1::NarrateHandOver() {
 
 // Every shot goes in, and every goal is disallowed.
 void Form1::GoalSequence() {
+  replay.moment(MomentKind::Goal);
   lblGOal.visible = true;
   Announce2(OneOf(
       "*and it's in!*GOOOOOOOAAAAAAALLLLL*it's in the back of the net!*GOOOOAALLL*GOAL!!!!!!"));

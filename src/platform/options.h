@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -20,6 +21,14 @@ struct Options {
   // The announcer's lines read aloud by the platform's speech engine. Only
   // the window's toolkit reads it: the program decides what is read either way.
   bool voice = false;
+  // The match of this code opens on its lineups, and its "&Go" kicks it off
+  // as it was kicked off: the same match, line for line.
+  std::optional<std::string> match = std::nullopt;
+  // The broadcast starts at this match second: the match before it runs
+  // unseen, as fast as the machine goes.
+  std::optional<int> atSecond = std::nullopt;
+  // Each commentary line goes to standard output with the match clock.
+  bool transcript = false;
 };
 
 // Hands the options to the core through its platform, before start-up.

@@ -52,6 +52,12 @@ class Platform {
   // The voice that reads the commentary aloud, or none: the program is silent
   // unless asked to speak.
   virtual Speaker* speaker() { return nullptr; }
+
+  // While on, every pass delivers the next clock step at once, without
+  // waiting for real time, drawing or announcing the lines: the match runs
+  // unseen towards the moment a broadcast starts at. Switched off, the clock goes on from
+  // where it is at the real pace.
+  virtual void hurry(bool on) { (void)on; }
 };
 
 // One clock step in milliseconds: 1000 / 64.

@@ -26,6 +26,11 @@ class VirtualPlatform : public Platform {
     std::string line;
     bool interrupts;
   };
+  // The platform told to hurry (or to stop), and the step it was told in.
+  struct Hurry {
+    std::uint64_t step;
+    bool on;
+  };
   // A line the voice read aloud, the step it began in, and whether a later
   // line cut it short.
   struct Spoken {
@@ -58,6 +63,8 @@ class VirtualPlatform : public Platform {
     transcript_.push_back({step_, line, interrupts});
   }
   Speaker* speaker() override { return voice_ ? &*voice_ : nullptr; }
+  // Virtual time runs as fast as it can anyway: the calls are only kept.
+  void hurry(bool on) override { hurries_.push_back({step_, on}); }
 
   // ---- For the tests ----
   ScriptedRandom& script() { return random_; }
@@ -90,6 +97,7 @@ class VirtualPlatform : public Platform {
   // Every commentary line so far, in order.
   const std::vector<Said>& transcript() const { return transcript_; }
   void clearTranscript() { transcript_.clear(); }
+  const std::vector<Hurry>& hurries() const { return hurries_; }
   // Gives the program a voice that takes `msPerCharacter` ms to read each
   // character of a line, counted in whole clock steps; without one it is silent.
   void giveVoice(int msPerCharacter) { voice_.emplace(step_, msPerCharacter); }
@@ -124,6 +132,7 @@ class VirtualPlatform : public Platform {
   std::multimap<std::uint64_t, std::function<void()>> events_;
   std::vector<Message> messages_;
   std::vector<Said> transcript_;
+  std::vector<Hurry> hurries_;
   ScriptedRandom random_;
   std::optional<VirtualSpeaker> voice_;
   int screenWidth_ = 1024 * 15, screenHeight_ = 768 * 15;

@@ -15,6 +15,7 @@ constexpr const char* Grudges = "*the look on his face.*that he was playing like
 // suspects it, the card goes up with the name on it, he says who got it and
 // comments on the decision. Play stands still throughout.
 void Form1::SkitCard() {
+  replay.moment(MomentKind::Card);
   HoldAnnouncer = True;
   PlayHalted = True;
   auto say = [this](const std::string& line, std::int16_t wait = 4000) { Say(line, wait); };

@@ -310,4 +310,7 @@ class Injury {
 
 }  // namespace
 
-void Form1::SkitInjury() { Injury(*this).run(); }
+void Form1::SkitInjury() {
+  replay.moment(MomentKind::Injury);
+  Injury(*this).run();
+}

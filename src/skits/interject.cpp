@@ -39,6 +39,7 @@ constexpr ScriptLine FullTimeSpeech[] = {
 };
 
 void HalfTime(Form1& f) {
+  f.replay.moment(MomentKind::HalfTime);
   f.HalfTimeDone = True;
   for (const ScriptLine& line : HalfTimeSpeech) SayLine(f, line);
 }
@@ -46,6 +47,7 @@ void HalfTime(Form1& f) {
 // Play stops for good, the announcer signs off and the program ends: the
 // display is never released.
 void FullTime(Form1& f) {
+  f.replay.moment(MomentKind::FullTime);
   f.FullTimeDone = True;
   f.PlayHalted = True;
   for (const ScriptLine& line : FullTimeSpeech) SayLine(f, line);

@@ -16,6 +16,8 @@ struct Program {
   explicit Program(std::uint32_t startMs = 0, const Options& options = {}) : platform(startMs) {
     platform.attach(form);
     applyOptions(options, platform);
+    std::string refused;
+    form.replay.useOptions(options, refused);
     form.load();
   }
 
