@@ -34,7 +34,7 @@ struct KickOff {
 
 // The most draws a code may ask to skip: far more than anyone makes on the
 // builder, and few enough to skip at once.
-inline constexpr std::uint64_t MostDraws = std::uint64_t{1} << 24;
+inline constexpr std::uint64_t MostDraws = std::uint64_t{1} << 20;
 
 inline constexpr std::size_t MatchCodeLength = 24;
 

@@ -85,8 +85,11 @@ void Replay::kickingOff() {
   kickOff_ = kickOff();
   kickedOff_ = true;
   // The tick counter reads step L + 1 when it has moved on since the
-  // heartbeat of step L.
-  const bool beforeHeartbeat = f_.platform().tickCount() != lastBeatTick_;
+  // heartbeat of step L. A clock further ahead has dropped steps, and the
+  // match cannot be told.
+  const std::uint32_t moved = f_.platform().tickCount() - lastBeatTick_;
+  const bool beforeHeartbeat = moved != 0;
+  if (moved != 0 && moved != msOfStep(lastBeat_ + 1) - msOfStep(lastBeat_)) kickOff_.reset();
   kickOffStep_ = lastBeat_;
   if (kickOff_) {
     kickOff_->phase = static_cast<int>((lastBeat_ + (beforeHeartbeat ? 1 : 0)) % 8);

@@ -36,7 +36,10 @@ const char* nameOf(MomentKind kind);
 // of step L, either in the next step's pass before its heartbeat, with the
 // tick counter already at step L + 1, or before that pass, with the counter
 // still at L. The match clock counts from L. A replay kicks off in the same
-// place of a step of the same phase.
+// place around a heartbeat of a step of the same phase: at the start of the
+// heartbeat of step L + 1, or after the heartbeat of step L. Either way the
+// same match follows where the platform delivers every step, one heartbeat a
+// pass, and the tick counter reads the step of the heartbeat being delivered.
 class Replay {
  public:
   explicit Replay(Form1& form) : f_(form) {}

@@ -11,7 +11,7 @@
 struct Options {
   // Seeds the shared generator at start-up instead of the clock: the same seed
   // and the same user actions give the same countries, names and match.
-  std::optional<std::uint64_t> seed;
+  std::optional<std::uint64_t> seed = std::nullopt;
   // The window drawn this many times larger, from 1 to 4. Only the window's
   // toolkit reads it: the program itself keeps working in the design's twips.
   std::optional<double> scale = std::nullopt;
