@@ -256,8 +256,6 @@ void Form1::Timer3_Timer() {
     MatchSecond = 0;
     MatchMinute += 1;
   }
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d:%02d", MatchMinute, MatchSecond);
-  Label20.caption = text;
+  Label20.caption = matchTime(MatchMinute * 60 + MatchSecond);
   replay.clockShown();
 }
