@@ -91,7 +91,7 @@ void BM_MatchFrame(benchmark::State& state) {
   const std::clock_t start = std::clock();
   for (auto _ : state) {
     const float sway = (n / 16) % 2 == 0 ? 15.0f : -15.0f;
-    for (int i = 0; i < 22; ++i) {
+    for (int i = 0; i < Players; ++i) {
       form.player[i].left += (i % 2 == 0) ? sway : -sway;
       form.player[i].top += (i % 3 == 0) ? sway : -sway / 2;
     }

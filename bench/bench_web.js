@@ -1,5 +1,11 @@
-// What the web page costs, side by side in one run:
-//  - its transfer size, gzip -9, without the fonts and pictures;
+// What the web page costs, side by side in one run, served by web/serve.js as
+// ./web.sh serves it:
+//  - the whole first visit as a browser makes it, with an empty cache: every
+//    request (the page, the program, the fonts, the pictures, the service
+//    worker's install), bytes as the server sent them (headers included,
+//    compressed where it compresses), and their count;
+//  - the first frame on a slow phone link (1.6 Mbit/s down, 750 kbit/s up,
+//    150 ms round trip: Chromium's network emulation; median of 3);
 //  - load to first frame on 127.0.0.1 (median of 5 cold loads);
 //  - CPU time of all the browser's processes over 20 s of a playing match,
 //    against 20 s of a page that only ticks at 64 Hz.
@@ -9,7 +15,6 @@
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const zlib = require("node:zlib");
 const { chromium } = require("playwright-core");
 const { serve } = require("../web/serve.js");
 
@@ -18,12 +23,25 @@ const Seconds = 20;
 const Flags = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
   "--no-first-run", "--disable-background-networking", "--disable-component-update",
   "--disable-sync"];
+const Viewport = { width: 691, height: 586 };
+const SlowLink = { offline: false, latency: 150, downloadThroughput: 1.6e6 / 8,
+  uploadThroughput: 0.75e6 / 8 };
 
-function transferSize() {
-  let total = 0;
-  const files = fs.readdirSync(site).filter((f) => fs.statSync(path.join(site, f)).isFile());
-  for (const f of files) total += zlib.gzipSync(fs.readFileSync(path.join(site, f)), { level: 9 }).length;
-  return { files, total };
+// Every request the server answers, with the bytes it wrote for it.
+function recordRequests(server) {
+  const log = { requests: [], open: 0, last: Date.now() };
+  server.on("request", (request, response) => {
+    const socket = request.socket;
+    const before = socket.bytesWritten;
+    ++log.open;
+    response.on("close", () => {
+      --log.open;
+      log.last = Date.now();
+      log.requests.push({ path: request.url, kind: request.headers["sec-fetch-dest"] ?? "",
+        status: response.statusCode, bytes: socket.bytesWritten - before });
+    });
+  });
+  return log;
 }
 
 // CPU seconds (user + system) of a process and all its descendants.
@@ -50,6 +68,7 @@ function cpuOfTree(root) {
   return total;
 }
 
+// A fresh browser (empty caches, no service worker) for each measurement.
 async function withBrowser(body) {
   const server = await chromium.launchServer({ executablePath: "/usr/bin/chromium", args: Flags });
   const browser = await chromium.connect(server.wsEndpoint());
@@ -61,19 +80,51 @@ async function withBrowser(body) {
   }
 }
 
-async function firstFrame(base) {
+// Milliseconds from the start of the navigation to the frame after the
+// program's first drawing of the window (the page marks it).
+async function firstFrame(page) {
+  await page.waitForFunction(() => performance.getEntriesByName("first-frame").length > 0,
+    null, { timeout: 60000 });
+  return page.evaluate(() => performance.getEntriesByName("first-frame")[0].startTime);
+}
+
+async function localFirstFrame(base) {
   return withBrowser(async (browser) => {
-    const page = await browser.newPage({ viewport: { width: 691, height: 586 } });
+    const page = await browser.newPage({ viewport: Viewport });
     await page.goto(base + "?seed=1998");
-    // The page marks the frame after the program's first drawing of the window.
-    await page.waitForFunction(() => performance.getEntriesByName("first-frame").length > 0);
-    return page.evaluate(() => performance.getEntriesByName("first-frame")[0].startTime);
+    return firstFrame(page);
+  });
+}
+
+async function slowFirstFrame(base) {
+  return withBrowser(async (browser) => {
+    const page = await browser.newPage({ viewport: Viewport });
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send("Network.enable");
+    await cdp.send("Network.emulateNetworkConditions", SlowLink);
+    await page.goto(base + "?seed=1998", { timeout: 60000 });
+    return firstFrame(page);
+  });
+}
+
+// The first visit until the service worker has installed and the network
+// has been quiet for a second.
+async function firstVisit(base, log) {
+  return withBrowser(async (browser) => {
+    const page = await browser.newPage({ viewport: Viewport });
+    await page.goto(base + "?seed=1998");
+    const frame = await firstFrame(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    while (log.open > 0 || Date.now() - log.last < 1000)
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    return frame;
   });
 }
 
 async function cpuOver(base, query, start) {
   return withBrowser(async (browser, pid) => {
-    const page = await browser.newPage({ viewport: { width: 691, height: 586 } });
+    const page = await browser.newPage({ viewport: Viewport });
     await page.goto(base + query);
     await start(page);
     const before = cpuOfTree(pid);
@@ -82,6 +133,9 @@ async function cpuOver(base, query, start) {
     return ((after - before) / Seconds) * 100;
   });
 }
+
+const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];
+const ms = (values) => `${median(values).toFixed(0)} ms (${values.map((t) => t.toFixed(0)).join(", ")})`;
 
 (async () => {
   const ticker = fs.mkdtempSync(path.join(os.tmpdir(), "blunderfest-ticker-"));
@@ -96,10 +150,13 @@ window.ready = true;
   const tickerServer = await serve(ticker);
   const tickerBase = `http://127.0.0.1:${tickerServer.address().port}/`;
 
-  const { files, total } = transferSize();
+  const log = recordRequests(server);
+  await firstVisit(base, log);
+  const visit = log.requests.splice(0);
+  const slow = [];
+  for (let i = 0; i < 3; ++i) slow.push(await slowFirstFrame(base));
   const loads = [];
-  for (let i = 0; i < 5; ++i) loads.push(await firstFrame(base));
-  loads.sort((a, b) => a - b);
+  for (let i = 0; i < 5; ++i) loads.push(await localFirstFrame(base));
 
   const idle = await cpuOver(tickerBase, "", (page) => page.waitForFunction(() => window.ready));
   const match = await cpuOver(base, "?seed=1998", async (page) => {
@@ -109,10 +166,16 @@ window.ready = true;
     await page.waitForTimeout(2000); // past the kick-off's first lines
   });
 
-  console.log(`transfer size, gzip -9, no fonts or pictures  ${(total / 1024).toFixed(1)} KiB` +
-    ` (${files.join(", ")})`);
-  console.log(`load to first frame on 127.0.0.1 (median of 5)  ${loads[2].toFixed(0)} ms` +
-    ` (${loads.map((t) => t.toFixed(0)).join(", ")})`);
+  console.log("first visit, empty cache, as the server sent it:");
+  for (const r of visit)
+    console.log(`  ${String(r.status).padEnd(4)}${r.kind.padEnd(14)}${r.path.padEnd(40)}` +
+      `${(r.bytes / 1024).toFixed(1).padStart(7)} KiB`);
+  const total = visit.reduce((sum, r) => sum + r.bytes, 0);
+  const twice = visit.length - new Set(visit.map((r) => r.path)).size;
+  console.log(`first visit, whole (service worker included)    ${(total / 1024).toFixed(1)} KiB` +
+    ` in ${visit.length} requests (${twice} of them for a file asked before)`);
+  console.log(`first frame, 1.6 Mbit/s and 150 ms (median of 3) ${ms(slow)}`);
+  console.log(`load to first frame on 127.0.0.1 (median of 5)  ${ms(loads)}`);
   console.log(`browser CPU, page ticking at 64 Hz            ${idle.toFixed(1)} % of a core`);
   console.log(`browser CPU, playing match                    ${match.toFixed(1)} % of a core` +
     ` (${(match / idle).toFixed(2)} x)`);

@@ -10,6 +10,7 @@ PACKAGES=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative
           qt6-speech-flite-plugin libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
           lintian locales libxcb1-dev xdotool emscripten chromium)
+PACKAGES+=(python3-fonttools python3-brotli) # cut the page's fonts to WOFF2 at build time
 # The web page's tests get their driver with npm; a node installed from
 # elsewhere brings its own npm, which Debian's package would clash with.
 command -v npm >/dev/null 2>&1 || PACKAGES+=(npm)

@@ -1,4 +1,4 @@
-# Puts the site together around the built program: cmake -DSOURCE=... -DSITE=... -P
+# Puts the site together around the built program: cmake -DSOURCE=... -DSITE=... -DFONTS=... -P
 # The folder then holds every file the page needs and nothing else.
 
 # What an earlier build left and this one does not make goes.
@@ -6,28 +6,36 @@ file(REMOVE_RECURSE ${SITE}/fonts ${SITE}/pictures)
 foreach(page index.html page.css page.js manifest.webmanifest)
   configure_file(${SOURCE}/web/${page} ${SITE}/${page} COPYONLY)
 endforeach()
+# Our pictures without the comments and the layout that only their authors
+# read: the same drawing in fewer bytes.
 file(GLOB pictures ${SOURCE}/assets/*.svg)
-file(COPY ${pictures} DESTINATION ${SITE}/pictures)
+foreach(picture ${pictures})
+  file(READ ${picture} svg)
+  string(REGEX REPLACE "<!--([^-]|-[^-])*-->" "" svg "${svg}")
+  string(REGEX REPLACE "[ \t\r\n]+" " " svg "${svg}")
+  string(REPLACE "> <" "><" svg "${svg}")
+  string(STRIP "${svg}" svg)
+  get_filename_component(name ${picture} NAME)
+  file(WRITE ${SITE}/pictures/${name} "${svg}\n")
+endforeach()
 
 # Liberation Sans and Serif, the metric twins of the design's Arial and Times
-# New Roman, with their licence (SIL Open Font License 1.1).
-set(FONTS /usr/share/fonts/truetype/liberation2)
-file(COPY ${FONTS}/LiberationSans-Regular.ttf ${FONTS}/LiberationSans-Bold.ttf
-     ${FONTS}/LiberationSans-BoldItalic.ttf
-     ${FONTS}/LiberationSerif-Regular.ttf ${FONTS}/LiberationSerif-Bold.ttf
-     DESTINATION ${SITE}/fonts)
-configure_file(/usr/share/doc/fonts-liberation2/copyright ${SITE}/fonts/LICENSE.txt COPYONLY)
+# New Roman, cut to the page's characters, with their licence (SIL Open Font
+# License 1.1).
+file(GLOB fonts ${FONTS}/*.woff2 ${FONTS}/LICENSE.txt)
+file(COPY ${fonts} DESTINATION ${SITE}/fonts)
 
-# The service worker caches every file; its cache's name follows their contents.
+# The service worker caches every file, each with its digest; its cache's name
+# follows their contents.
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM files sw.js)
 list(SORT files)
 set(digests "")
-set(SITE_FILES "\"./\"")
+set(SITE_FILES "")
 foreach(f ${files})
   file(SHA256 ${SITE}/${f} digest)
   string(APPEND digests "${digest}")
-  string(APPEND SITE_FILES ", \"${f}\"")
+  string(APPEND SITE_FILES "\n  [\"${f}\", \"${digest}\"],")
 endforeach()
 string(SHA256 SITE_DIGEST "${digests}")
 string(SUBSTRING ${SITE_DIGEST} 0 16 SITE_DIGEST)

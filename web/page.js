@@ -48,6 +48,7 @@ const Broadcast = (() => {
       // The program has drawn the window: the frame that shows it comes next.
       performance.mark("first-sync");
       requestAnimationFrame(() => performance.mark("first-frame"));
+      dispatchEvent(new Event("drawn"));
     }
     if (inputs.length > 0 || (step() >= target && clock.hiddenSince === null)) {
       wakeUp(); // nothing to wait for: the program goes on at once
@@ -540,8 +541,25 @@ const Broadcast = (() => {
   });
 
   // ---- Offline and installable ---------------------------------------------------
+  // The worker is registered once the page has loaded what the window shows
+  // (the program has drawn it and every picture it asked for has come), so
+  // that the worker finds all of it in the browser's HTTP cache.
+  const loaded = (picture) =>
+    new Promise((resolve) => {
+      picture.addEventListener("load", resolve, { once: true });
+      picture.addEventListener("error", resolve, { once: true });
+    });
   if ("serviceWorker" in navigator && location.protocol !== "file:")
-    navigator.serviceWorker.register("sw.js").catch(() => {});
+    addEventListener(
+      "drawn",
+      async () => {
+        if (document.readyState !== "complete")
+          await new Promise((resolve) => addEventListener("load", resolve, { once: true }));
+        await Promise.all([...document.images].filter((i) => !i.complete).map(loaded));
+        navigator.serviceWorker.register("sw.js").catch(() => {});
+      },
+      { once: true },
+    );
 
   const seed = params.get("seed") ?? "";
   if (seed && !/^\d+$/.test(seed)) console.warn(`blunderfest: the seed ${seed} is not a number`);

@@ -14,6 +14,7 @@ const Types = {
   ".svg": "image/svg+xml",
   ".png": "image/png",
   ".ttf": "font/ttf",
+  ".woff2": "font/woff2",
   ".txt": "text/plain; charset=utf-8",
   ".webmanifest": "application/manifest+json",
 };

@@ -17,11 +17,28 @@ target_link_options(blunderfest_web PRIVATE
 set_property(TARGET blunderfest_web APPEND PROPERTY LINK_DEPENDS
   ${CMAKE_SOURCE_DIR}/web/library.js)
 
+# ---- The fonts: Liberation Sans and Serif cut to the characters the page shows -------
+# Debian's fontTools (python3-fonttools, with python3-brotli for WOFF2) serves
+# Debian's own python.
+find_program(SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+set(FONT_NAMES LiberationSans-Regular LiberationSans-Bold LiberationSans-BoldItalic
+               LiberationSerif-Regular LiberationSerif-Bold)
+set(FONTS ${CMAKE_BINARY_DIR}/fonts)
+list(TRANSFORM FONT_NAMES PREPEND ${FONTS}/ OUTPUT_VARIABLE font_files)
+list(TRANSFORM font_files APPEND .woff2)
+file(GLOB text_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.cpp
+     ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/web/*.js ${CMAKE_SOURCE_DIR}/web/*.html)
+add_custom_command(OUTPUT ${font_files} ${FONTS}/LICENSE.txt
+  COMMAND ${SYSTEM_PYTHON} ${CMAKE_SOURCE_DIR}/web/make_fonts.py ${CMAKE_SOURCE_DIR} ${FONTS}
+          ${FONT_NAMES}
+  DEPENDS ${CMAKE_SOURCE_DIR}/web/make_fonts.py ${text_sources}
+  COMMENT "Cutting the fonts to the characters the page shows")
+
 # ---- The site around it: the page, our pictures, the fonts, the offline cache --------
 add_custom_target(site ALL
-  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DSITE=${SITE}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DSITE=${SITE} -DFONTS=${FONTS}
           -P ${CMAKE_SOURCE_DIR}/web/make_site.cmake
-  DEPENDS blunderfest_web
+  DEPENDS blunderfest_web ${font_files}
   COMMENT "Putting the site together in ${SITE}")
 
 # ---- The simulator under node --------------------------------------------------------

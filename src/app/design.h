@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include "app/elements.h"
 
@@ -42,6 +44,8 @@ struct Look {
   Picture picture = Picture::None;                // images
   bool natural = false;                           // images shown at natural size, not stretched
   int tab = -1;                                   // buttons and lists: keyboard tab order
+  bool paintsPanels = false;                      // panels drawing the panels inside them
+  Role role = Role::None;                         // what it is to the broadcast
 };
 
 struct Row {
@@ -52,6 +56,31 @@ struct Row {
   float left, top, width, height;
   Look look = {};
 };
+
+// The rows of the whole design, collected back to front, part by part.
+class DesignRows {
+ public:
+  void add(std::initializer_list<Row> table);
+  void add(const Row& row);
+  const std::vector<Row>& all() const { return rows_; }
+
+ private:
+  std::vector<Row> rows_;
+};
+
+// A place and size in twips.
+struct Box {
+  float left, top, width, height;
+};
+
+inline constexpr ShapeKind Rect = ShapeKind::Rectangle;
+inline constexpr ShapeKind Rounded = ShapeKind::RoundedRectangle;
+inline constexpr ShapeKind Oval = ShapeKind::Oval;
+inline constexpr ShapeKind Circle = ShapeKind::Circle;
+
+// The fonts of the titles and of most of the small print.
+inline constexpr Font TitleFont = arial(36, BoldItalic);
+inline constexpr Font Bold975 = arial(9.75f, Bold);
 
 // The window's client area in twips: fixed, the window cannot be resized.
 inline constexpr float FormWidth = 10365;

@@ -55,6 +55,11 @@ inline int pixelSize(const Font& f) {
 
 enum class Kind { Panel, Label, Button, List, Shape, Line, Image };
 
+// What an element is to the broadcast, where a platform must know it: the
+// commentary line (a screen reader follows it), the three screens, the
+// figures on the pitch (named by their players).
+enum class Role { None, Commentary, Screen, Figure };
+
 struct Panel;
 
 struct Element {
@@ -64,6 +69,7 @@ struct Element {
   virtual ~Element() = default;
 
   Kind kind;
+  Role role = Role::None;
   std::string name;  // design name, e.g. "Combo1"
   int index = -1;    // index within its element array, -1 for a single element
   Panel* container = nullptr;
@@ -83,6 +89,10 @@ struct Panel : Element {
   // A picture shown at its natural size from the top-left corner, under the
   // panel's other contents (a figure can take on a picture).
   Picture picture = Picture::None;
+  // The panels inside it that hold no button or list are drawn as part of
+  // it, like its windowless elements, and so are the panels inside those:
+  // the match screen's figures and props, which move every step.
+  bool paintsPanels = false;
   std::vector<Element*> children;  // in design order
 };
 

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "teams/countries.h"
 #include "text/alternatives.h"
@@ -10,6 +11,7 @@
 struct ProgramEnded {};
 
 Form1::Form1(Platform& platform) : platform_(platform) {
+  elements_.push_back(&Form);
   loadDesign();
   timers_.add(Timer1, [this] { Timer1_Timer(); });
   timers_.add(Timer2, [this] { Timer2_Timer(); });
@@ -65,8 +67,9 @@ void Form1::heartbeat(std::uint64_t step) {
   });
 }
 
-void Form1::click(Button& button) {
-  if (!button.enabled) return;
+void Form1::click(Element& element) {
+  if (element.kind != Kind::Button || !static_cast<const Button&>(element).enabled) return;
+  const Button& button = static_cast<const Button&>(element);
   guarded([this, &button] {
     if (&button == &Command2)
       Command2_Click();
@@ -84,7 +87,9 @@ void Form1::click(Button& button) {
   });
 }
 
-void Form1::choose(List& list, int entry) {
+void Form1::choose(Element& element, int entry) {
+  if (element.kind != Kind::List) return;
+  List& list = static_cast<List&>(element);
   if (entry < 0 || entry >= static_cast<int>(list.entries.size())) return;
   list.listIndex = entry;
   guarded([this, &list] { Combo1_Click(list.index); });
@@ -92,6 +97,28 @@ void Form1::choose(List& list, int entry) {
 
 void Form1::closeRequested() {
   guarded([this] { EndProgram(); });
+}
+
+void Form1::stage(Skit skit) {
+  // In the order of the skits' names.
+  static constexpr void (Form1::*Skits[])() = {&Form1::SkitCard, &Form1::SkitFootball,
+                                               &Form1::SkitInjury, &Form1::SkitInterject};
+  const auto k = static_cast<std::size_t>(skit);
+  if (k < std::size(Skits)) stage([this, procedure = Skits[k]] { (this->*procedure)(); });
+}
+
+void Form1::stage(std::function<void()> scene) { staged_ = std::move(scene); }
+
+bool Form1::runStaged() {
+  if (!staged_) return false;
+  const std::function<void()> scene = std::move(staged_);
+  staged_ = nullptr;
+  scene();
+  return true;
+}
+
+std::unique_ptr<Program> makeProgram(Platform& platform) {
+  return std::make_unique<Form1>(platform);
 }
 
 void Form1::EndProgram() {
@@ -215,11 +242,6 @@ void Form1::WaitMs(std::int16_t duration) {
     platform_.processEventsOnce();
     passDone();
   } while (elapsed(start, platform_.tickCount()) <= duration);
-}
-
-void Form1::Say(const std::string& line, std::int16_t delay) {
-  Announce2(line);
-  DelayMs(delay);
 }
 
 std::string Form1::OneOf(const std::string& list) { return ::OneOf(list, rnd()); }

@@ -7,11 +7,15 @@
 #include <vector>
 
 #include "app/elements.h"
+#include "app/figures.h"
 #include "app/replay.h"
 #include "app/sparse.h"
 #include "platform/platform.h"
+#include "platform/program.h"
 #include "platform/timer_service.h"
 #include "text/voice.h"
+
+class DesignRows;
 
 // The 16-bit booleans of the match state: true is -1, false is 0.
 using Flag = std::int16_t;
@@ -42,8 +46,8 @@ struct Figure : Panel {
 
 // The one window: every display element, the match state and every
 // procedure of the program. The platform calls in through the entry points
-// at the end of the class.
-class Form1 {
+// of the program at the end of the class.
+class Form1 : public Program {
  public:
   explicit Form1(Platform& platform);
   Form1(const Form1&) = delete;
@@ -118,13 +122,12 @@ class Form1 {
   Timer Timer2;  // match-engine tick
   Timer Timer3;  // match clock
 
-  // Players, goals and ball. Body parts 0..21 belong to player(0..21);
-  // 22 and 23 to the lying figures player(24) and player(25).
-  std::array<Figure, 26> player;
-  std::array<Shape, 24> shpHair, shpHead, shpArms, shpLegs, shpShoulders, shpShirt, shpShorts,
-      shpSocks, Shape10;
-  std::array<Line, 22> Line4;
-  Sparse<Line> Line9{22, 23};
+  // Players, goals and ball, laid out as app/figures.h tells.
+  std::array<Figure, Figures> player;
+  std::array<Shape, BodyParts> shpHair, shpHead, shpArms, shpLegs, shpShoulders, shpShirt,
+      shpShorts, shpSocks, Shape10;
+  std::array<Line, Players> Line4;
+  Sparse<Line> Line9{bodyOf(lyingFigureOf(HomeSide)), bodyOf(lyingFigureOf(Visitors))};
   Sparse<Image> NFLhelmet{0, 4, 12};
   Image picBall;
 
@@ -226,8 +229,6 @@ class Form1 {
   void Announce2(const std::string& text);
   void DelayMs(std::int16_t duration);
   void WaitMs(std::int16_t duration);
-  // A skit's line, held for `delay` ms while play goes on underneath.
-  void Say(const std::string& line, std::int16_t delay);
 
   // The engine tick's steps and the skits.
   void RunSkitLottery();
@@ -255,18 +256,22 @@ class Form1 {
   // ---- Entry points for the platform ------------------------------------------
   // Each runs the core until it returns or the program ends; none lets the
   // end of the program escape to the platform.
-  void load();
-  void heartbeat(std::uint64_t step);
-  void click(Button& button);
-  void choose(List& list, int entry);
-  void closeRequested();
+  void load() override;
+  void heartbeat(std::uint64_t step) override;
+  void click(Element& button) override;
+  void choose(Element& list, int entry) override;
+  void closeRequested() override;
+  void stage(Skit skit) override;
+  // Any scene, started as a staged skit is: the goal sequence, say, or a
+  // skit with its draws prepared.
+  void stage(std::function<void()> scene);
+  bool ended() const override { return ended_; }
+  const std::vector<Element*>& elements() const override { return elements_; }
+  std::string spokenName(const Element& element) const override;
 
   // Ends the program: no tick, line or wait runs afterwards.
   void EndProgram();
-  bool ended() const { return ended_; }
 
-  // Every element, containers before their contents, in design order.
-  const std::vector<Element*>& elements() const { return elements_; }
   Element* find(const std::string& name, int index = -1) const;
 
   Platform& platform() { return platform_; }
@@ -274,6 +279,13 @@ class Form1 {
 
  private:
   void loadDesign();  // the design tables
+  // The design tables of each part of the window, adding its rows back to front.
+  void builderDesign(DesignRows& rows);
+  void lineupsDesign(DesignRows& rows);
+  void smallFlagDesign(DesignRows& rows, int flag, float stripeWidth, float step, float height);
+  void matchDesign(DesignRows& rows);
+  void figuresDesign(DesignRows& rows);
+  void propsDesign(DesignRows& rows);
   void adopt(Element& element, Panel& container);
   // Runs a piece of the core from the platform, absorbing the end of the program.
   void guarded(const std::function<void()>& body);
@@ -281,11 +293,15 @@ class Form1 {
   void passDone();
   // A new line on the commentary display goes out to the platform and the voice.
   void lineShown(const std::string& line, bool interrupts);
+  // Starts the staged scene, if any, in place of the lottery's draw: true
+  // when one ran.
+  bool runStaged();
 
   Platform& platform_;
   TimerService timers_;
   Voice voice_{platform_};
   bool ended_ = false;
+  std::function<void()> staged_;
   int nextZ_ = 0;
   std::vector<Element*> elements_;
 };

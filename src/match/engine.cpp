@@ -19,6 +19,7 @@ void Form1::Timer2_Timer() {
 }
 
 void Form1::RunSkitLottery() {
+  if (runStaged()) return;  // a skit asked for on the spot takes the draw's place
   const LotteryRow* row = LotteryPick(rnd().below(LotteryRange));
   if (!row) return;
   ++lotteryStarts[static_cast<std::size_t>(row - Lottery.data())];

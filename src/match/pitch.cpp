@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "app/figures.h"
 #include "app/form1.h"
 
 namespace {
@@ -83,10 +84,10 @@ bool Form1::FlightStep() {
 // Every figure but the one with the ball (or the one it flies to), the goal
 // markers and the lying figures; the keepers stay in their goal areas.
 void Form1::Wander() {
-  for (int index = 0; index <= 21; ++index) {
+  for (int index = 0; index < Players; ++index) {
     Figure& figure = player[index];
     if (index == HolderIndex || figure.name() == "GOAL") continue;
-    WanderFigure(figure, index == 20 ? GoalieBox[0] : index == 21 ? GoalieBox[1] : field);
+    WanderFigure(figure, isKeeper(index) ? GoalieBox[sideOf(index)] : field);
   }
 }
 

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/figures.h"
 #include "app/form1.h"
+#include "skits/script.h"
 
 namespace {
 
@@ -43,7 +45,10 @@ const std::array<std::vector<const char*>, 9> HandOverLines = {{
 
 const std::string Goal = "GOAL";
 
-bool isKeeper(int index) { return index == 20 || index == 21; }
+// clang-format off
+const ScriptLine GoalScored = {"{*and it's in!*GOOOOOOOAAAAAAALLLLL*it's in the back of the net!*GOOOOAALLL*GOAL!!!!!!}", Wait(2500)};
+const ScriptLine Offside = {"{*the play's been called offsides*offsides has been called*offsides!}", NoWait};
+// clang-format on
 
 HandOver handOverOf(const std::string& passer, const std::string& receiver, int from, int to) {
   const bool sameSide = from % 2 == to % 2;
@@ -56,16 +61,6 @@ HandOver handOverOf(const std::string& passer, const std::string& receiver, int 
   if (to == from) return HandOver::OwnPlay;
   if (sameSide) return HandOver::TeamPass;
   return HandOver::Interception;
-}
-
-// A line of the table with the names put in.
-std::string withNames(const char* line, const std::string& passer, const std::string& receiver) {
-  std::string text = line;
-  for (const auto& [mark, name] : {std::pair{"{P}", &passer}, std::pair{"{R}", &receiver}})
-    for (auto at = text.find(mark); at != std::string::npos;
-         at = text.find(mark, at + name->size()))
-      text.replace(at, 3, *name);
-  return text;
 }
 
 }  // namespace
@@ -114,7 +109,7 @@ void Form1::NarrateHandOver() {
   const HandOver row = handOverOf(PreviousName, HolderName, PreviousIndex, HolderIndex);
   const auto& lines = HandOverLines[static_cast<int>(row)];
   const int drawn = lines.size() > 1 ? rnd().below(static_cast<int>(lines.size())) : 0;
-  Announce(withNames(lines[drawn], PreviousName, HolderName));
+  Announce(filled(lines[drawn], {{"{P}", PreviousName}, {"{R}", HolderName}}));
   if (row == HandOver::Shot) {
     HoldAnnouncer = True;
     ShotInFlight = True;
@@ -125,20 +120,16 @@ void Form1::NarrateHandOver() {
 void Form1::GoalSequence() {
   replay.moment(MomentKind::Goal);
   lblGOal.visible = true;
-  Announce2(OneOf(
-      "*and it's in!*GOOOOOOOAAAAAAALLLLL*it's in the back of the net!*GOOOOAALLL*GOAL!!!!!!"));
-  WaitMs(2500);
-  Announce2("oh wait.. ");
+  Say(*this, GoalScored);
+  Say(*this, {"oh wait.. ", NoWait});
   OFFS1.visible = true;
   OFFS2.visible = true;
   WaitMs(2000);
-  Announce2(OneOf("*the play's been called offsides*offsides has been called*offsides!"));
+  Say(*this, Offside);
   lblGOal.visible = false;
   WaitMs(3000);
-  Announce2("just as it always is for every reasonable offensive ");
-  WaitMs(3000);
-  Announce2("play in this pansy sport.");
-  WaitMs(2000);
+  Say(*this, {"just as it always is for every reasonable offensive ", Wait(3000)});
+  Say(*this, {"play in this pansy sport.", Wait(2000)});
   OFFS1.visible = false;
   OFFS2.visible = false;
   HoldAnnouncer = False;

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/spoken_names.h"
 #include "qt/painting.h"
 
 namespace {
@@ -119,7 +118,7 @@ QAccessibleInterface* matchScreenFactory(const QString&, QObject* object) {
 }  // namespace
 
 QString accessibleNameOf(const Form1& form, const Element& element) {
-  return QString::fromStdString(spokenNameOf(form, element));
+  return QString::fromStdString(form.spokenName(element));
 }
 
 void exposeMatchScreen(QWidget& screen, Form1& form) {

@@ -277,8 +277,8 @@ std::unordered_set<const Element*> paintedPanels(const Form1& form) {
     if (e->kind == Kind::Button || e->kind == Kind::List)
       for (const Panel* c = e->container; c; c = c->container) holdWidgets.insert(c);
   for (const Element* e : form.elements())  // containers come before their contents
-    if (e->kind == Kind::Panel && !holdWidgets.count(e) &&
-        (e->container == &form.Picture1 || painted.count(e->container)))
+    if (e->kind == Kind::Panel && !holdWidgets.count(e) && e->container &&
+        (e->container->paintsPanels || painted.count(e->container)))
       painted.insert(e);
   return painted;
 }
@@ -328,8 +328,10 @@ View::Impl::Impl(Form1& f) : form(f), window(std::make_unique<WindowWidget>(f)) 
   widgetOf[&form.Form] = window.get();
   panels.push_back(window.get());
 
-  // Containers come before their contents, so each host already exists.
+  // Containers come before their contents, so each host already exists; the
+  // window's own panel, first, is the window.
   for (Element* e : form.elements()) {
+    if (e == &form.Form) continue;
     auto item = std::make_unique<Item>(*e);
     if (auto owner = paintedBy.find(e->container); owner != paintedBy.end()) {
       item->owner = owner->second;

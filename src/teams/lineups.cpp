@@ -1,3 +1,4 @@
+#include "app/figures.h"
 #include "app/form1.h"
 #include "teams/countries.h"
 #include "text/alternatives.h"
@@ -42,9 +43,9 @@ void Form1::PrepareLineups() {
     Label5.caption += player[2 * k - 1].name() + "\r\n";
   }
   Label10.caption = RandomName();
-  player[20].name() = Label10.caption;
+  player[keeperOf(HomeSide)].name() = Label10.caption;
   Label11.caption = RandomName();
-  player[21].name() = Label11.caption;
+  player[keeperOf(Visitors)].name() = Label11.caption;
   Label12.caption = RandomName();
   Label13.caption = RandomName();
 }
@@ -53,7 +54,6 @@ void Form1::PrepareLineups() {
 // stripe, socks in the second, shorts in the third. The keepers keep their
 // own kits. Every body, keepers and lying figures included, draws its skin.
 void Form1::SetupPlayers() {
-  auto isKeeper = [](std::size_t i) { return i == 20 || i == 21; };
   auto firstStripe = [](std::size_t i) { return (i % 2) * 3; };
 
   for (std::size_t i = 0; i < shpShirt.size(); ++i) {

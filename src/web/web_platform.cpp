@@ -1,7 +1,5 @@
 #include "web/web_platform.h"
 
-#include <iterator>
-
 #include "app/form1.h"
 #include "web/page.h"
 #include "web/web_view.h"
@@ -32,10 +30,7 @@ void WebPlatform::giveVoice() { speaker_ = std::make_unique<PageSpeaker>(); }
 std::uint64_t WebPlatform::currentStep() const { return static_cast<std::uint64_t>(web_step()); }
 
 void WebPlatform::run() {
-  while (form_ && !form_->ended()) {
-    processEventsOnce();
-    if (staged_ >= 0) stage();
-  }
+  while (form_ && !form_->ended()) processEventsOnce();
 }
 
 void WebPlatform::processEventsOnce() {
@@ -74,28 +69,9 @@ void WebPlatform::handle(int kind, int id, int entry) {
     form_->click(static_cast<Button&>(*e));
   else if (kind == static_cast<int>(Input::Choose) && e && e->kind == Kind::List)
     form_->choose(static_cast<List&>(*e), entry);
-  else if (kind == static_cast<int>(Input::Stage))
-    staged_ = entry;
-}
-
-// For looking at the skits that the lottery brings only now and then: the
-// skit asked for starts from the idle loop, as the lottery would start it,
-// once the match runs and no skit holds the display.
-void WebPlatform::stage() {
-  Form1& f = *form_;
-  using Skit = void (Form1::*)();
-  constexpr Skit skits[] = {&Form1::SkitCard, &Form1::SkitFootball, &Form1::SkitInjury,
-                            &Form1::SkitInterject};
-  if (staged_ >= static_cast<int>(std::size(skits))) staged_ = -1;
-  if (staged_ < 0 || !f.Timer3.enabled || f.HoldAnnouncer || f.PlayHalted) return;
-  const Skit skit = skits[staged_];
-  staged_ = -1;
-  try {
-    (f.*skit)();
-  } catch (...) {
-    // The program ended inside the skit: the waits around this pass unwind
-    // in their turn.
-  }
+  else if (kind == static_cast<int>(Input::Stage) && entry >= 0 &&
+           entry <= static_cast<int>(Skit::Interject))
+    form_->stage(static_cast<Skit>(entry));
 }
 
 void WebPlatform::endProgram() {

@@ -48,7 +48,6 @@ class WebPlatform : public Platform {
   // returns whether OK came.
   bool await(bool modal);
   void handle(int kind, int element, int entry);
-  void stage();
 
   Form1* form_ = nullptr;
   WebView* view_ = nullptr;
@@ -56,5 +55,4 @@ class WebPlatform : public Platform {
   std::unique_ptr<Speaker> speaker_;
   std::uint64_t lastBeat_ = 0;
   std::uint64_t beats_ = 0;  // heartbeats so far: a pass lasts until the next one
-  int staged_ = -1;          // the skit asked for from the page, none when negative
 };

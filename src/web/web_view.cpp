@@ -5,7 +5,6 @@
 #include <unordered_map>
 
 #include "app/form1.h"
-#include "app/spoken_names.h"
 #include "web/page.h"
 
 namespace {
@@ -32,6 +31,7 @@ WebView::WebView(Form1& form) : form_(form) {
   web_create(0, static_cast<int>(Kind::Panel), -1, form.Form.name.c_str(), -1);
   // Containers come before their contents, so each container already exists.
   for (Element* e : form.elements()) {
+    if (e == &form.Form) continue;
     const int id = static_cast<int>(seen_.size());
     ids[e] = id;
     seen_.push_back(Sighting::of(*e));
@@ -118,7 +118,7 @@ void WebView::apply(const Sighting& seen, const Change& change, int id) {
 void WebView::applyNames() {
   namesDirty_ = false;
   for (std::size_t id = 0; id < seen_.size(); ++id) {
-    const std::string name = spokenNameOf(form_, seen_[id]->element);
+    const std::string name = form_.spokenName(seen_[id]->element);
     if (!name.empty()) web_name(static_cast<int>(id), name.c_str());
   }
 }

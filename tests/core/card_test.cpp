@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "program.h"
-#include "timeline.h"
+#include "support/session.h"
+#include "support/timeline.h"
 
 using Lines = std::vector<std::string>;
 
@@ -25,7 +25,7 @@ TEST(SkitCard, ShowsTheCardWithTheNameAndCommentsByColourAndDraw) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "colour " << c.colour << " comment " << c.comment);
-    Program p;
+    Session p;
     Form1& f = p.form;
     f.click(f.Command2);
     const std::string name = f.player[c.player + 1].name();
@@ -73,7 +73,7 @@ TEST(SkitCard, ShowsTheCardWithTheNameAndCommentsByColourAndDraw) {
 }
 
 TEST(SkitCard, PlayStandsStillUnderTheCardAndGoesOnAfterIt) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.HolderIndex = 9;  // the ball on its way to figure 9

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -35,15 +36,15 @@ void addAll(std::vector<Element*>& out, Array& array) {
 // Every display element member of the window, whether the design placed it or not.
 std::vector<Element*> allMembers(Form1& f) {
   std::vector<Element*> all = {
-      &f.Picture2, &f.Picture4,  &f.Label2,   &f.Picture5, &f.lebomb,     &f.Image1,    &f.Shape4,
-      &f.Shape5,   &f.Command3,  &f.Command2, &f.Picture6, &f.Shape6,     &f.Label7,    &f.Label6,
-      &f.Label4,   &f.Label3,    &f.Label5,   &f.Label8,   &f.Line5,      &f.Label10,   &f.Label11,
-      &f.Label9,   &f.Label12,   &f.Label13,  &f.Command5, &f.Picture1,   &f.field,     &f.Line6,
-      &f.Shape7,   &f.Crowd,     &f.Shape8,   &f.Label17,  &f.Label18,    &f.Label20,   &f.Image5,
-      &f.Picture8, &f.Announcer, &f.cmdExit,  &f.picBall,  &f.lblGOal,    &f.OFFS1,     &f.OFFS2,
-      &f.OFFS3,    &f.Shape14,   &f.Shape15,  &f.RedCard,  &f.RedCardWho, &f.Ambulance, &f.Shape11,
-      &f.Image4,   &f.picJudge,  &f.Label23,  &f.NFLLogo,  &f.imgSoc,     &f.imgFB,     &f.Label24,
-      &f.burns,    &f.girl,      &f.smGirl,   &f.shh,      &f.Argh,
+      &f.Form,    &f.Picture2, &f.Picture4,  &f.Label2,   &f.Picture5, &f.lebomb,     &f.Image1,
+      &f.Shape4,  &f.Shape5,   &f.Command3,  &f.Command2, &f.Picture6, &f.Shape6,     &f.Label7,
+      &f.Label6,  &f.Label4,   &f.Label3,    &f.Label5,   &f.Label8,   &f.Line5,      &f.Label10,
+      &f.Label11, &f.Label9,   &f.Label12,   &f.Label13,  &f.Command5, &f.Picture1,   &f.field,
+      &f.Line6,   &f.Shape7,   &f.Crowd,     &f.Shape8,   &f.Label17,  &f.Label18,    &f.Label20,
+      &f.Image5,  &f.Picture8, &f.Announcer, &f.cmdExit,  &f.picBall,  &f.lblGOal,    &f.OFFS1,
+      &f.OFFS2,   &f.OFFS3,    &f.Shape14,   &f.Shape15,  &f.RedCard,  &f.RedCardWho, &f.Ambulance,
+      &f.Shape11, &f.Image4,   &f.picJudge,  &f.Label23,  &f.NFLLogo,  &f.imgSoc,     &f.imgFB,
+      &f.Label24, &f.burns,    &f.girl,      &f.smGirl,   &f.shh,      &f.Argh,
   };
   addAll(all, f.Label1);
   addAll(all, f.Picture3);
@@ -112,8 +113,11 @@ TEST(Design, EveryElementIsPlacedOnceAndReachableByNameAndIndex) {
 TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
   Window w;
   Form1& f = w.f;
-  std::set<const Element*> seen;
+  ASSERT_EQ(f.elements().front(), &f.Form);  // the window's own panel first
+  EXPECT_EQ(f.Form.container, nullptr);
+  std::set<const Element*> seen = {&f.Form};
   for (Element* e : f.elements()) {
+    if (e == &f.Form) continue;
     ASSERT_NE(e->container, nullptr) << id(*e);
     if (e->container != &f.Form) {
       EXPECT_TRUE(seen.count(e->container)) << id(*e);
@@ -125,6 +129,25 @@ TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
     const auto& siblings = e->container->children;
     EXPECT_EQ(std::count(siblings.begin(), siblings.end(), e), 1) << id(*e);
     seen.insert(e);
+  }
+}
+
+TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
+  Window w;
+  Form1& f = w.f;
+  std::map<Role, std::vector<const Element*>> byRole;
+  for (const Element* e : f.elements()) byRole[e->role].push_back(e);
+  std::vector<const Element*> figures;
+  for (const Figure& figure : f.player) figures.push_back(&figure);
+  EXPECT_EQ(byRole[Role::Commentary], std::vector<const Element*>{&f.Announcer});
+  EXPECT_EQ(byRole[Role::Screen],
+            (std::vector<const Element*>{&f.Picture1, &f.Picture6, &f.Picture2}));
+  EXPECT_EQ(byRole[Role::Figure], figures);
+  // Only the match screen draws its panels itself.
+  for (const Element* e : f.elements()) {
+    if (e->kind == Kind::Panel) {
+      EXPECT_EQ(static_cast<const Panel*>(e)->paintsPanels, e == &f.Picture1) << id(*e);
+    }
   }
 }
 
@@ -154,12 +177,35 @@ TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
   Window w;
   Form1& f = w.f;
   const std::vector<std::pair<const char*, int>> props = {
-      {"lblGOal", -1},   {"OFFS1", -1},    {"OFFS2", -1},    {"RedCard", -1},  {"Ambulance", -1},
-      {"picJudge", -1},  {"picFG", 0},     {"picFG", 1},     {"NFLLogo", -1},  {"imgSoc", -1},
-      {"imgFB", -1},     {"Label24", -1},  {"Shape25", 0},   {"burns", -1},    {"girl", -1},
-      {"smGirl", -1},    {"shh", -1},      {"Argh", -1},     {"NFLhelmet", 0}, {"NFLhelmet", 4},
-      {"NFLhelmet", 12}, {"player", 22},   {"player", 23},   {"player", 24},   {"player", 25},
-      {"Explosion", 0},  {"Explosion", 1}, {"Explosion", 2}, {"Picture6", -1},
+      {"lblGOal", -1},
+      {"OFFS1", -1},
+      {"OFFS2", -1},
+      {"RedCard", -1},
+      {"Ambulance", -1},
+      {"picJudge", -1},
+      {"picFG", 0},
+      {"picFG", 1},
+      {"NFLLogo", -1},
+      {"imgSoc", -1},
+      {"imgFB", -1},
+      {"Label24", -1},
+      {"Shape25", 0},
+      {"burns", -1},
+      {"girl", -1},
+      {"smGirl", -1},
+      {"shh", -1},
+      {"Argh", -1},
+      {"NFLhelmet", 0},
+      {"NFLhelmet", 4},
+      {"NFLhelmet", 12},
+      {"player", goalMarkerOf(HomeSide)},
+      {"player", goalMarkerOf(Visitors)},
+      {"player", lyingFigureOf(HomeSide)},
+      {"player", lyingFigureOf(Visitors)},
+      {"Explosion", 0},
+      {"Explosion", 1},
+      {"Explosion", 2},
+      {"Picture6", -1},
   };
   for (auto [name, index] : props) {
     Element* e = f.find(name, index);
@@ -173,7 +219,7 @@ TEST(Design, TheSkitPropsAreHiddenAndTheMatchShows) {
                      static_cast<Element*>(&f.Announcer), static_cast<Element*>(&f.lebomb),
                      static_cast<Element*>(&f.Crowd)})
     EXPECT_TRUE(e->visible) << id(*e);
-  for (int i = 0; i < 22; ++i) EXPECT_TRUE(f.player[i].visible) << i;
+  for (int i = 0; i < Players; ++i) EXPECT_TRUE(f.player[i].visible) << i;
   // The contents of the hidden props are not hidden themselves: showing the
   // panel shows them.
   EXPECT_TRUE(f.Shape11.visible);
@@ -260,16 +306,16 @@ TEST(Design, CaptionsAreTheProgramsOwnTexts) {
   }
   EXPECT_EQ(f.Ambulance.tag, "-1020");
   EXPECT_EQ(f.Ambulance.left, -1020);
-  for (int i : {22, 23}) {
+  for (int i : {goalMarkerOf(HomeSide), goalMarkerOf(Visitors)}) {
     EXPECT_EQ(f.player[i].toolTip, "GOAL");
     EXPECT_EQ(f.player[i].tag, "GOAL");
   }
-  for (int i : {24, 25}) {
+  for (int i : {lyingFigureOf(HomeSide), lyingFigureOf(Visitors)}) {
     EXPECT_EQ(f.player[i].toolTip, "INJURY");
     EXPECT_EQ(f.player[i].tag, "INJURY");
   }
-  EXPECT_EQ(f.player[20].tag, "G");
-  EXPECT_EQ(f.player[21].tag, "G");
+  EXPECT_EQ(f.player[keeperOf(HomeSide)].tag, "G");
+  EXPECT_EQ(f.player[keeperOf(Visitors)].tag, "G");
   EXPECT_EQ(f.player[0].tag, "");
   EXPECT_EQ(f.player[0].toolTip, "");
 }
@@ -348,7 +394,7 @@ void expectInside(const Shape& s, const Figure& fig) {
 TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
   Window w;
   Form1& f = w.f;
-  for (int i = 0; i < 22; ++i) {
+  for (int i = 0; i < Players; ++i) {
     const Figure& fig = f.player[i];
     const Parts p = partsOf(f, i);
     SCOPED_TRACE("player(" + std::to_string(i) + ")");
@@ -398,10 +444,11 @@ TEST(Figures, EveryStandingFigureIsTheTemplateScaledToItsBox) {
 TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
   Window w;
   Form1& f = w.f;
-  for (int body : {22, 23}) {
-    const Figure& fig = f.player[body + 2];
+  for (int figure : {lyingFigureOf(HomeSide), lyingFigureOf(Visitors)}) {
+    const int body = bodyOf(figure);
+    const Figure& fig = f.player[figure];
     const Parts p = partsOf(f, body);
-    SCOPED_TRACE("player(" + std::to_string(body + 2) + ")");
+    SCOPED_TRACE("player(" + std::to_string(figure) + ")");
     EXPECT_EQ(fig.width, 675);
     EXPECT_EQ(fig.height, 345);
     for (const Shape* s : p.all()) {
@@ -422,18 +469,19 @@ TEST(Figures, TheLyingFiguresLieWithTheHeadToOneSide) {
 TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
   Window w;
   Form1& f = w.f;
-  EXPECT_EQ(f.shpShirt[20].fillColor, rgb(0x0000c0));
-  EXPECT_EQ(f.shpShoulders[20].fillColor, rgb(0x000000));
-  EXPECT_EQ(f.shpShorts[20].fillColor, rgb(0x800080));
-  EXPECT_EQ(f.shpSocks[20].fillColor, rgb(0x0000ff));
-  EXPECT_EQ(f.shpShirt[21].fillColor, rgb(0x800080));
-  EXPECT_EQ(f.shpShoulders[21].fillColor, rgb(0x80ff80));
-  EXPECT_EQ(f.shpShorts[21].fillColor, rgb(0x800080));
-  EXPECT_EQ(f.shpSocks[21].fillColor, rgb(0x0000ff));
+  const int home = keeperOf(HomeSide), visitors = keeperOf(Visitors);
+  EXPECT_EQ(f.shpShirt[home].fillColor, rgb(0x0000c0));
+  EXPECT_EQ(f.shpShoulders[home].fillColor, rgb(0x000000));
+  EXPECT_EQ(f.shpShorts[home].fillColor, rgb(0x800080));
+  EXPECT_EQ(f.shpSocks[home].fillColor, rgb(0x0000ff));
+  EXPECT_EQ(f.shpShirt[visitors].fillColor, rgb(0x800080));
+  EXPECT_EQ(f.shpShoulders[visitors].fillColor, rgb(0x80ff80));
+  EXPECT_EQ(f.shpShorts[visitors].fillColor, rgb(0x800080));
+  EXPECT_EQ(f.shpSocks[visitors].fillColor, rgb(0x0000ff));
 
   std::set<std::uint32_t> hair;
   int sameAsNeighbour = 0;
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < BodyParts; ++i) {
     hair.insert(f.shpHair[i].fillColor.rgb);
     if (i > 0 && f.shpHair[i].fillColor == f.shpHair[i - 1].fillColor) ++sameAsNeighbour;
   }
@@ -444,14 +492,14 @@ TEST(Figures, KeepersWearTheirKitsAndHairVaries) {
 TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
   Window w;
   Form1& f = w.f;
-  for (int i = 0; i < 22; ++i) {
+  for (int i = 0; i < Players; ++i) {
     const Figure& fig = f.player[i];
     EXPECT_EQ(fig.container, &f.Picture1);
     EXPECT_EQ(fig.backColor, PitchGreen);
     EXPECT_FALSE(fig.border);
     // Inside the touch lines, or in front of its goal for a keeper.
-    EXPECT_GE(fig.left, f.field.left - (i >= 20 ? 300 : 0)) << i;
-    EXPECT_LE(fig.left + fig.width, f.field.left + f.field.width + (i >= 20 ? 300 : 0)) << i;
+    EXPECT_GE(fig.left, f.field.left - (isKeeper(i) ? 300 : 0)) << i;
+    EXPECT_LE(fig.left + fig.width, f.field.left + f.field.width + (isKeeper(i) ? 300 : 0)) << i;
     EXPECT_GE(fig.top, f.field.top - fig.height) << i;
     EXPECT_LE(fig.top + fig.height, f.field.top + f.field.height) << i;
   }
@@ -460,10 +508,10 @@ TEST(Figures, FiguresStandOnThePitchAndTheMarkersInTheGoals) {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
            b.top < a.top + a.height;
   };
-  EXPECT_TRUE(overlaps(f.player[20], f.GoalieBox[0]));
-  EXPECT_TRUE(overlaps(f.player[21], f.GoalieBox[1]));
-  EXPECT_TRUE(overlaps(f.player[22], f.shpGoal[0]));
-  EXPECT_TRUE(overlaps(f.player[23], f.shpGoal[1]));
+  for (int side : {HomeSide, Visitors}) {
+    EXPECT_TRUE(overlaps(f.player[keeperOf(side)], f.GoalieBox[side])) << side;
+    EXPECT_TRUE(overlaps(f.player[goalMarkerOf(side)], f.shpGoal[side])) << side;
+  }
 }
 
 // ---- The judges' panel ------------------------------------------------------------------

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "match/engine.h"
-#include "program.h"
+#include "support/session.h"
 
 TEST(Ending, TitleExitEndsAtOnceAndNothingRunsAfterwards) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command3);
   EXPECT_TRUE(f.ended());
@@ -24,7 +24,7 @@ TEST(Ending, TitleExitEndsAtOnceAndNothingRunsAfterwards) {
 }
 
 TEST(Ending, MatchExitSaysItsLineAndEndsFourSecondsLaterWithTheEngineTicking) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   p.kickOff();
   f.PlayHalted = True;  // no shot or skit drawn in the wait stretches it
@@ -48,14 +48,14 @@ TEST(Ending, MatchExitSaysItsLineAndEndsFourSecondsLaterWithTheEngineTicking) {
 TEST(Ending, ClosingTheWindowEndsTheProgramAtAnyMoment) {
   // On the title screen.
   {
-    Program p;
+    Session p;
     p.form.closeRequested();
     EXPECT_TRUE(p.form.ended());
     EXPECT_EQ(p.platform.endCalls(), 1);
   }
   // While the clock ticks, during the introduction.
   {
-    Program p;
+    Session p;
     p.platform.after(64 * 3, [&] { p.form.closeRequested(); });
     p.kickOff();
     p.platform.run(1000);
@@ -67,7 +67,7 @@ TEST(Ending, ClosingTheWindowEndsTheProgramAtAnyMoment) {
 }
 
 TEST(Ending, ClosingInsideTwoNestedWaitsUnwindsBoth) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   // "&Exit" inside a wait of the introduction starts its own wait; the
   // window is closed inside that one.
@@ -85,7 +85,7 @@ TEST(Ending, ClosingInsideTwoNestedWaitsUnwindsBoth) {
 }
 
 TEST(Ending, ASecondExitDuringTheSignOffChangesNothing) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   p.kickOff();
   f.PlayHalted = True;
@@ -109,32 +109,33 @@ TEST(Ending, TheSignOffIsTheLastLineAndTheEndComesFourSecondsAfterItFromAnyScene
     const char* name;
     // Sets the scene on the match after its introduction, for its next tick;
     // none for the introduction itself.
-    std::function<void(Program&)> cue;
+    std::function<void(Session&)> cue;
     std::uint64_t leaveAfter = 100;  // steps into the scene
     bool held = true;                // a script holds the display meanwhile
     bool ticking = true;             // its ticks may draw the walk-off
   };
   // The lottery draws the skit; an interjection then draws its aside.
   auto drawn = [](int draw, int aside = -1) {
-    return [=](Program& p) {
+    return [=](Session& p) {
       p.platform.script().pushDraw(draw, LotteryRange);
       if (aside >= 0) p.platform.script().pushDraw(aside, 33);
     };
   };
   const std::vector<Scene> scenes = {
-      {"the running match", [](Program&) {}, 1, false},
+      {"the running match", [](Session&) {}, 1, false},
       {"the introduction", nullptr},
       {"a card", drawn(240), 100, true, false},
       {"an injury", drawn(210), 100, true, false},
       {"the football dream", drawn(200)},
       {"an aside (seven lines on strategy)", drawn(0, 23)},
-      {"a goal sequence", [](Program& p) { p.shotArriving(3, 22); }, 100, true, false},
+      {"a goal sequence", [](Session& p) { p.shotArriving(3, goalMarkerOf(HomeSide)); }, 100, true,
+       false},
   };
   for (const Scene& scene : scenes)
     for (bool walkOff : {false, true}) {
       if (walkOff && !scene.ticking) continue;
       SCOPED_TRACE(std::string(scene.name) + (walkOff ? ", walk-off" : ", Exit"));
-      Program p;
+      Session p;
       Form1& f = p.form;
       f.click(f.Command2);
       if (scene.cue) {
@@ -149,7 +150,7 @@ TEST(Ending, TheSignOffIsTheLastLineAndTheEndComesFourSecondsAfterItFromAnyScene
       };
       p.platform.after(scene.leaveAfter, [&] {
         EXPECT_EQ(f.HoldAnnouncer != False, scene.held);
-        p.shotArriving(3, 22);
+        p.shotArriving(3, goalMarkerOf(HomeSide));
         skits = skitsStarted();
         leftAt = p.platform.step();
         if (walkOff) {

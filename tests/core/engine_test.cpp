@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
 // The program after the builder's "&Go": every figure has its name. The
 // wandering figures are given long, still walks so that they draw nothing
 // and only the draws a test scripts are made.
-struct Match : Program {
+struct Match : Session {
   Match() {
     form.click(form.Command2);
     for (Figure& figure : form.player) {
@@ -120,15 +120,19 @@ TEST(SkitLottery, TheWalkOffSaysItsLineAndEndsTheProgramAfterFourSecondsAtLeast)
 TEST(Receiver, NeverFigureZeroNorALyingFigureNorThePassersOwnGoal) {
   Match m;
   Form1& f = m.form;
-  // From an even passer: 0, the lying figures and goal marker 22 are drawn again.
-  for (int k : {0, 24, 25, 22, 23}) m.draws().pushDraw(k, 26);
+  const int homeGoal = goalMarkerOf(HomeSide), visitorsGoal = goalMarkerOf(Visitors);
+  const int homeLying = lyingFigureOf(HomeSide), visitorsLying = lyingFigureOf(Visitors);
+  // From a home passer: 0, the lying figures and his own goal marker are drawn again.
+  for (int k : {0, homeLying, visitorsLying, homeGoal, visitorsGoal})
+    m.draws().pushDraw(k, Figures);
   f.PreviousIndex = 4;
-  EXPECT_EQ(f.ChooseReceiver(), 23);
-  // From an odd passer it is 23 that is refused; the passer himself may get it.
-  for (int k : {23, 25, 22}) m.draws().pushDraw(k, 26);
+  EXPECT_EQ(f.ChooseReceiver(), visitorsGoal);
+  // From a visitor it is the visitors' marker that is refused; the passer
+  // himself may get it.
+  for (int k : {visitorsGoal, visitorsLying, homeGoal}) m.draws().pushDraw(k, Figures);
   f.PreviousIndex = 9;
-  EXPECT_EQ(f.ChooseReceiver(), 22);
-  m.draws().pushDraw(9, 26);
+  EXPECT_EQ(f.ChooseReceiver(), homeGoal);
+  m.draws().pushDraw(9, Figures);
   EXPECT_EQ(f.ChooseReceiver(), 9);
   EXPECT_EQ(m.draws().pending(), 0u);
 }
@@ -137,7 +141,7 @@ TEST(Receiver, OverManyPassesEveryOneOfTheTwentyTwoReceiversComesUp) {
   Match m;
   Form1& f = m.form;
   m.draws().seed(11);
-  std::array<int, 26> received{};
+  std::array<int, Figures> received{};
   int passes = 0;
   while (passes < 3000) {
     const bool due = f.phase() == PlayPhase::PassDue;
@@ -147,9 +151,13 @@ TEST(Receiver, OverManyPassesEveryOneOfTheTwentyTwoReceiversComesUp) {
       ++passes;
     }
   }
-  for (int k : {0, 24, 25}) EXPECT_EQ(received[k], 0) << k;
+  for (int k : {0, lyingFigureOf(HomeSide), lyingFigureOf(Visitors)})
+    EXPECT_EQ(received[k], 0) << k;
   // About 136 each; a goal marker only from a passer of the other side, about 68.
-  for (int k = 1; k <= 23; ++k) EXPECT_GT(received[k], 30) << k;
+  for (int k = 1; k < Figures; ++k)
+    if (!isLyingFigure(k)) {
+      EXPECT_GT(received[k], 30) << k;
+    }
 }
 
 // ---- Narration -----------------------------------------------------------------------
@@ -162,22 +170,25 @@ TEST(Narration, TheFirstRowWhoseConditionHoldsGivesTheLine) {
     int draw, of;
     std::string line;
   };
-  // Figures named for the test: 3 and 21 are Odd, 4, 6 and 20 are Even.
+  // The keepers and goal markers of the home side (H) and the visitors (V).
+  const int KH = keeperOf(HomeSide), KV = keeperOf(Visitors);
+  const int GH = goalMarkerOf(HomeSide), GV = goalMarkerOf(Visitors);
+  // Figures named for the test: 3 and KV are Odd, 4, 6 and KH are Even.
   const std::vector<Case> cases = {
-      {22, "GOAL", 23, 0, 1, "soccer is so boring.."},
-      {22, "GOAL", 3, 0, 3, "The ball is sent out to Odd"},
-      {22, "GOAL", 3, 1, 3, "The ball goes to Odd"},
-      {23, "GOAL", 4, 2, 3, "It's put back into play to Even"},
-      {0, "", 23, 0, 4, "He shoots...."},
-      {4, "Even", 23, 1, 4, "Even shoots...."},
-      {4, "Even", 23, 2, 4, "Even takes a shot at the net...."},
-      {3, "Odd", 22, 3, 4, "Odd sends a swerving ball to the net...."},
-      {0, "", 20, 0, 3, " sends it lamely back to his own keeper"},
-      {3, "Odd", 21, 1, 3, "Odd prudently sends it back to his keeper"},
-      {6, "Even", 20, 2, 3, "Even kicks it back to his keeper Even"},
-      {3, "Odd", 20, 0, 3, "Odd shoots...."},
-      {4, "Even", 21, 1, 3, "Even tries to put a shot on keeper Odd..."},
-      {0, "", 21, 2, 3, " puts it on net...."},
+      {GH, "GOAL", GV, 0, 1, "soccer is so boring.."},
+      {GH, "GOAL", 3, 0, 3, "The ball is sent out to Odd"},
+      {GH, "GOAL", 3, 1, 3, "The ball goes to Odd"},
+      {GV, "GOAL", 4, 2, 3, "It's put back into play to Even"},
+      {0, "", GV, 0, 4, "He shoots...."},
+      {4, "Even", GV, 1, 4, "Even shoots...."},
+      {4, "Even", GV, 2, 4, "Even takes a shot at the net...."},
+      {3, "Odd", GH, 3, 4, "Odd sends a swerving ball to the net...."},
+      {0, "", KH, 0, 3, " sends it lamely back to his own keeper"},
+      {3, "Odd", KV, 1, 3, "Odd prudently sends it back to his keeper"},
+      {6, "Even", KH, 2, 3, "Even kicks it back to his keeper Even"},
+      {3, "Odd", KH, 0, 3, "Odd shoots...."},
+      {4, "Even", KV, 1, 3, "Even tries to put a shot on keeper Odd..."},
+      {0, "", KV, 2, 3, " puts it on net...."},
       {0, "", 3, 0, 3, "The ball is sent accross to Odd"},
       {0, "", 4, 1, 3, "The ball goes to Even"},
       {0, "", 3, 2, 3, "It's passed to Odd"},
@@ -198,8 +209,8 @@ TEST(Narration, TheFirstRowWhoseConditionHoldsGivesTheLine) {
   };
   Match m;
   Form1& f = m.form;
-  for (int i : {3, 21}) f.player[i].name() = "Odd";
-  for (int i : {4, 6, 20}) f.player[i].name() = "Even";
+  for (int i : {3, KV}) f.player[i].name() = "Odd";
+  for (int i : {4, 6, KH}) f.player[i].name() = "Even";
   for (const Case& c : cases) {
     f.HoldAnnouncer = False;
     f.ShotInFlight = False;
@@ -213,7 +224,7 @@ TEST(Narration, TheFirstRowWhoseConditionHoldsGivesTheLine) {
     EXPECT_EQ(f.Announcer.caption, c.line) << c.from << " to " << c.to;
     EXPECT_EQ(m.draws().drawn() - drawn, c.of > 1 ? 1u : 0u) << c.line;
     // Only a pass to a goal marker from a player is a shot, and it holds the display.
-    const bool shot = c.to >= 22 && c.passer != "GOAL";
+    const bool shot = isGoalMarker(c.to) && c.passer != "GOAL";
     EXPECT_EQ(f.ShotInFlight, shot ? True : False) << c.line;
     EXPECT_EQ(f.HoldAnnouncer, shot ? True : False) << c.line;
   }
@@ -226,7 +237,7 @@ TEST(Narration, HandOverLinesGiveWayToAHeldDisplayButStillDraw) {
   f.HoldAnnouncer = True;
   f.PreviousIndex = 4;
   f.PreviousName = "Even";
-  f.HolderIndex = 23;
+  f.HolderIndex = goalMarkerOf(Visitors);
   f.HolderName = "GOAL";
   m.draws().pushDraw(1, 4);
   f.NarrateHandOver();
@@ -266,7 +277,7 @@ TEST(Possession, APassIsChosenNarratedAndFlownInOneTickThenTheReceiverHoldsIt) {
 TEST(GoalSequence, EveryShotIsAGoalDisallowedForOffsideLinePropAndWaitAsScripted) {
   Match m;
   Form1& f = m.form;
-  m.shotArriving(4, 23);
+  m.shotArriving(4, goalMarkerOf(Visitors));
   std::map<std::uint64_t, std::array<bool, 3>> props;  // "GOAL!", offside line, sign
   for (std::uint64_t s = 1; s < 900; ++s)
     m.platform.after(s, [&] {
@@ -309,7 +320,7 @@ TEST(GoalSequence, EveryShotIsAGoalDisallowedForOffsideLinePropAndWaitAsScripted
 TEST(GoalSequence, TheEngineTimerStartsNoTickDuringItButTheClockAndClicksGoOn) {
   Match m;
   Form1& f = m.form;
-  m.shotArriving(3, 22);
+  m.shotArriving(3, goalMarkerOf(HomeSide));
   f.Timer2.enabled = f.Timer3.enabled = true;
   // The tick the timer starts next runs the goal sequence; hold the ball after it.
   for (int i = 0; i < 50; ++i) m.draws().pushDraw(0, 10);
@@ -332,7 +343,7 @@ TEST(GoalSequence, TheEngineTimerStartsNoTickDuringItButTheClockAndClicksGoOn) {
 TEST(GoalSequence, ExitDuringItEndsFourSecondsLaterWithoutScoringTheSameGoalAgain) {
   Match m;
   Form1& f = m.form;
-  m.shotArriving(3, 22);
+  m.shotArriving(3, goalMarkerOf(HomeSide));
   f.cmdExit.enabled = f.Timer2.enabled = true;
   const auto clickAt = m.platform.step() + 50;
   m.platform.after(50, [&] {

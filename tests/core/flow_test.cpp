@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "program.h"
+#include "support/session.h"
 
 TEST(StartUp, OpensOnTheBuilderWithTheMatchStopped) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   EXPECT_TRUE(f.Picture2.visible);
   EXPECT_FALSE(f.Picture6.visible);
@@ -16,7 +16,7 @@ TEST(StartUp, OpensOnTheBuilderWithTheMatchStopped) {
 }
 
 TEST(StartUp, CentresPanelsOnTheOuterWindowAndTheWindowOnTheScreen) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   const float outerWidth = 10365 + NominalFrameWidth;
   const float outerHeight = 7590 + NominalFrameHeight;
@@ -39,7 +39,7 @@ TEST(StartUp, OnAScreenSmallerThanTheWindowTheCornerLiesOffScreen) {
 }
 
 TEST(Screens, BuilderGoStopsTheBombAndShowsTheLineups) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   p.platform.run(10);
   float bombTop = f.lebomb.top;
@@ -52,7 +52,7 @@ TEST(Screens, BuilderGoStopsTheBombAndShowsTheLineups) {
 }
 
 TEST(Screens, KickOffUncoversThePitchAndStartsTheMatch) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.click(f.Command5);
@@ -68,7 +68,7 @@ TEST(Screens, KickOffUncoversThePitchAndStartsTheMatch) {
 }
 
 TEST(Screens, MatchExitIsDisabledBeforeKickOff) {
-  Program p;
+  Session p;
   p.form.click(p.form.cmdExit);
   EXPECT_FALSE(p.form.ended());
   EXPECT_EQ(p.form.Announcer.caption, "");
@@ -77,7 +77,7 @@ TEST(Screens, MatchExitIsDisabledBeforeKickOff) {
 // ---- The match clock --------------------------------------------------------
 
 TEST(MatchClock, CountsFiveMatchSecondsPerTick) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.Timer3_Timer();
   EXPECT_EQ(f.Label20.caption, "00:05");
@@ -93,7 +93,7 @@ TEST(MatchClock, CountsFiveMatchSecondsPerTick) {
 }
 
 TEST(MatchClock, TicksOncePerSecondFromKickOff) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   // The first second passes during the introduction.
   int secondBeforeTick = -1;
@@ -111,7 +111,7 @@ TEST(MatchClock, TicksOncePerSecondFromKickOff) {
 // ---- Announcer lines -----------------------------------------------------------
 
 TEST(Announcer, TheEngineYieldsToAHeldDisplayAndTheSkitsDoNot) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.Announce("Pass.");
   EXPECT_EQ(f.Announcer.caption, "Pass.");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "program.h"
-#include "timeline.h"
+#include "support/session.h"
+#include "support/timeline.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ const Lines DreamLines = {
 }  // namespace
 
 TEST(SkitFootball, ShowsAndHidesItsPropsInOrderBetweenItsLinesAndDrawsNothing) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.PlayHalted = True;  // so that nothing else draws meanwhile
@@ -84,17 +84,18 @@ TEST(SkitFootball, ShowsAndHidesItsPropsInOrderBetweenItsLinesAndDrawsNothing) {
 // that wait and lets go of the display early, so play-by-play comes through
 // between the dream's later lines; the dream still ends as it should.
 TEST(SkitFootball, AGoalInsideItsWaitLetsPlayByPlayThroughAndTheDreamStillEndsCleanly) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
-  // A shot by figure 4, one flight step from the goal marker 23.
+  // A shot by figure 4, one flight step from the visitors' goal marker.
+  const Figure& marker = f.player[goalMarkerOf(Visitors)];
   f.PreviousIndex = 4;
-  f.HolderIndex = 23;
+  f.HolderIndex = goalMarkerOf(Visitors);
   f.HolderName = "GOAL";
   f.ShotInFlight = True;
-  f.picBall.left = f.player[23].left + f.player[23].width - 200;
-  f.picBall.top = f.player[23].top + f.player[23].height - 200;
-  f.PlanFlight(f.player[23]);
+  f.picBall.left = marker.left + marker.width - 200;
+  f.picBall.top = marker.top + marker.height - 200;
+  f.PlanFlight(marker);
   f.setPhase(PlayPhase::Flight);
   // The goal sequence draws its two lines first; from then on every draw is
   // 0.55: no skit, and every holder passes to figure 14 at once.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::string row(const std::array<Label, 7>& marks) {
 
 // The match after kick-off, filmed at every pass, ready for an injury.
 struct Injury {
-  Program p;
+  Session p;
   Form1& f = p.form;
   std::vector<Frame> film;
 
@@ -90,13 +90,14 @@ struct Injury {
 }  // namespace
 
 TEST(Injury, TheLyingFigureOfHisSideTakesHisPlaceAndColoursUntilHeRecoversAfterEitherPhase) {
-  for (auto [injured, lying, middle] : {std::tuple{1, 25, 0}, {20, 24, 1}}) {
+  for (auto [injured, lying, middle] :
+       {std::tuple{1, lyingFigureOf(Visitors), 0}, {20, lyingFigureOf(HomeSide), 1}}) {
     Injury run;
     Form1& f = run.f;
     const auto parts = {&Form1::shpHead, &Form1::shpArms, &Form1::shpLegs, &Form1::shpHair};
     std::uint32_t colour = 0x102030;
     for (auto part : parts) (f.*part)[injured].fillColor = rgb(colour += 0x010101);
-    const Color shirt = f.shpShirt[lying - 2].fillColor;
+    const Color shirt = f.shpShirt[bodyOf(lying)].fillColor;
     run.p.platform.after(5, [&, injured = injured, lying = lying] {
       EXPECT_FALSE(f.player[injured].visible);
       EXPECT_TRUE(f.player[lying].visible);
@@ -105,8 +106,9 @@ TEST(Injury, TheLyingFigureOfHisSideTakesHisPlaceAndColoursUntilHeRecoversAfterE
       EXPECT_EQ(f.player[lying].top, f.player[injured].top);
     });
     run.run({.injured = injured, .middle = middle});
-    for (auto part : parts) EXPECT_EQ((f.*part)[lying - 2].fillColor, (f.*part)[injured].fillColor);
-    EXPECT_EQ(f.shpShirt[lying - 2].fillColor, shirt);
+    for (auto part : parts)
+      EXPECT_EQ((f.*part)[bodyOf(lying)].fillColor, (f.*part)[injured].fillColor);
+    EXPECT_EQ(f.shpShirt[bodyOf(lying)].fillColor, shirt);
     EXPECT_TRUE(f.player[injured].visible);
     EXPECT_FALSE(f.player[lying].visible || f.picJudge.visible || f.Ambulance.visible);
     EXPECT_EQ(f.HoldAnnouncer, False);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "match/engine.h"
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
@@ -50,13 +50,13 @@ std::string nameOf(const Element& e) {
 
 // The program after kick-off with play halted, so that the skit's draws are
 // the only ones.
-struct Match : Program {
+struct Match : Session {
   Match() {
     kickOff();
     form.PlayHalted = True;
   }
 
-  void pushChoice(const Choice& choice) { Program::pushChoice(choice.list, choice.n); }
+  void pushChoice(const Choice& choice) { Session::pushChoice(choice.list, choice.n); }
 
   // The lines said since transcript entry `from`, counted from step `start`.
   Timeline heardSince(std::size_t from, std::uint64_t start) {
@@ -199,7 +199,7 @@ TEST(Interject, TheLittleGirlComesOnceAndOnlyToFigures2To20) {
     const int j = draw + 2;
     auto girls = [&] {
       std::vector<int> who;
-      for (int k = 0; k < 26; ++k)
+      for (int k = 0; k < Figures; ++k)
         if (f.player[k].picture == Picture::Girl) who.push_back(k);
       return who;
     };

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "program.h"
-#include "timeline.h"
+#include "support/session.h"
+#include "support/timeline.h"
 
 using Lines = std::vector<std::string>;
 
 TEST(SkitIntro, BuildsEachLineFromItsChoicesInReadingOrderBlanksIncluded) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.Label7.caption = "Bobonia";
@@ -47,7 +47,7 @@ TEST(SkitIntro, BuildsEachLineFromItsChoicesInReadingOrderBlanksIncluded) {
 }
 
 TEST(SkitIntro, KickOffOpensWithItWhileTheClockRunsAndEngineLinesAreHeldBack) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.PlayHalted = True;  // no goal sequence stretches a wait

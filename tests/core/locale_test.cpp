@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 #include "text/alternatives.h"
 
 namespace {
@@ -48,7 +48,7 @@ std::vector<std::string> seen() {
   std::string bytes;
   for (int c = 1; c < 256; ++c) bytes += static_cast<char>(c);
   std::vector<std::string> seen = {upperCase(bytes), lowerCase(bytes)};
-  Program p(0, Options{.seed = 1998});
+  Session p(0, Options{.seed = 1998});
   Form1& f = p.form;
   f.choose(f.Combo1[2], 4);
   f.click(f.Command4[0]);

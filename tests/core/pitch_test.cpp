@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ int fly(Form1& f, float x, float y, float tx, float ty, std::vector<double>* rem
 }  // namespace
 
 TEST(BallFlight, FourHundredTwipsRightTakeElevenStepsAndStopFortyBack) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   std::vector<double> remaining;
   EXPECT_EQ(fly(f, 1000, 3000, 1400, 3000, &remaining), 11);
@@ -40,7 +40,7 @@ TEST(BallFlight, FourHundredTwipsRightTakeElevenStepsAndStopFortyBack) {
 }
 
 TEST(BallFlight, AFlightStraightUpOrDownCompletesLikeAnyOtherOfItsLength) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   // 500 twips: twelve and a half steps of 40, so thirteen, in every direction.
   EXPECT_EQ(fly(f, 2000, 3000, 2500, 3000), 13);
@@ -57,7 +57,7 @@ TEST(BallFlight, AFlightStraightUpOrDownCompletesLikeAnyOtherOfItsLength) {
 }
 
 TEST(BallFlight, TheStartIsRoundedHalvesToEven) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   const std::vector<std::pair<float, int>> cases = {
       {1000.5f, 1000}, {1001.5f, 1002}, {1000.4f, 1000}, {-20.5f, -20}, {999.75f, 1000}};
@@ -78,7 +78,7 @@ TEST(Wandering, AnEdgeTurnsTheFigureBackAndSetsItOntoTheEdge) {
     int direction, after;
     float left, top;  // from the box's top-left corner, after the step
   };
-  Program p;
+  Session p;
   Form1& f = p.form;
   const Shape& b = f.field;
   Figure& walker = f.player[5];
@@ -113,7 +113,7 @@ TEST(Wandering, AnEdgeTurnsTheFigureBackAndSetsItOntoTheEdge) {
 }
 
 TEST(Wandering, AnExhaustedWalkDrawsADirectionAndACountAndStandsForThatTick) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   Figure& walker = f.player[5];
   const float left = walker.left, top = walker.top;
@@ -128,12 +128,13 @@ TEST(Wandering, AnExhaustedWalkDrawsADirectionAndACountAndStandsForThatTick) {
 }
 
 TEST(Wandering, EveryoneButTheHolderStaysInsideTheHomeBoxOverALongMatch) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.click(f.Command2);
   f.HoldAnnouncer = True;  // no skits: only play
   p.platform.script().seed(5);
-  const float keeperStrip = f.GoalieBox[0].width - f.player[20].width;
+  const Figure& keeper = f.player[keeperOf(HomeSide)];
+  const float keeperStrip = f.GoalieBox[0].width - keeper.width;
   float keeperLeast = 1e9, keeperMost = -1e9;
   for (int tick = 0; tick < 20000; ++tick) {
     const int holder = f.HolderIndex;
@@ -145,17 +146,17 @@ TEST(Wandering, EveryoneButTheHolderStaysInsideTheHomeBoxOverALongMatch) {
       ASSERT_EQ(f.player[holder].left, holderLeft);
       ASSERT_EQ(f.player[holder].top, holderTop);
     }
-    for (int i = 0; i <= 21; ++i) {
+    for (int i = 0; i < Players; ++i) {
       const Figure& fig = f.player[i];
-      const Shape& b = i == 20 ? f.GoalieBox[0] : i == 21 ? f.GoalieBox[1] : f.field;
+      const Shape& b = isKeeper(i) ? f.GoalieBox[sideOf(i)] : f.field;
       if (tick == 0 && i == holder) continue;  // not pulled in until it wanders
       ASSERT_GE(fig.left, b.left) << i;
       ASSERT_LE(fig.left + fig.width, b.left + b.width) << i;
       ASSERT_GE(fig.top, b.top) << i;
       ASSERT_LE(fig.top + fig.height, b.top + b.height) << i;
     }
-    keeperLeast = std::min(keeperLeast, f.player[20].left - f.GoalieBox[0].left);
-    keeperMost = std::max(keeperMost, f.player[20].left - f.GoalieBox[0].left);
+    keeperLeast = std::min(keeperLeast, keeper.left - f.GoalieBox[0].left);
+    keeperMost = std::max(keeperMost, keeper.left - f.GoalieBox[0].left);
   }
   // The keeper uses his whole strip, 210 twips wide in a box of 525.
   EXPECT_EQ(keeperStrip, 210);

@@ -6,8 +6,8 @@
 
 #include <random>
 
-#include "program.h"
 #include "sim/simulator.h"
+#include "support/session.h"
 
 #ifndef SIMULATED_MATCHES
 #define SIMULATED_MATCHES 300
@@ -82,7 +82,7 @@ TEST(Replay, TheCodeOfASeededMatchReplaysItAndAStartSecondJoinsItThere) {
 }
 
 TEST(Replay, ACodeOpensItsLineupsAndItsGoKicksOffAtAStepOfTheSamePhase) {
-  Program original(0, {.seed = 1998});
+  Session original(0, {.seed = 1998});
   Form1& f = original.form;
   EXPECT_EQ(f.replay.code(), "");  // the countries are still being made
   f.choose(f.Combo1[2], 8);
@@ -94,7 +94,7 @@ TEST(Replay, ACodeOpensItsLineupsAndItsGoKicksOffAtAStepOfTheSamePhase) {
   EXPECT_EQ(lineupsCode.size(), MatchCodeLength);
 
   // A code from the lineups opens them; its "&Go" kicks off at once.
-  Program opened(0, {.match = lineupsCode});
+  Session opened(0, {.match = lineupsCode});
   Form1& g = opened.form;
   EXPECT_FALSE(g.Picture2.visible);
   EXPECT_TRUE(g.Picture6.visible);
@@ -112,7 +112,7 @@ TEST(Replay, ACodeOpensItsLineupsAndItsGoKicksOffAtAStepOfTheSamePhase) {
       KickOff k = *decodeMatch(lineupsCode, why);
       k.phase = phase;
       k.beforeHeartbeat = beforeHeartbeat;
-      Program replay(0, {.match = encodeMatch(k)});
+      Session replay(0, {.match = encodeMatch(k)});
       Form1& r = replay.form;
       replay.platform.run(static_cast<std::uint64_t>(phase) * 5 + 3);
       r.click(r.Command5);

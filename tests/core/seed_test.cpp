@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 // each commentary line with the clock step it came in, from kick-off until
 // the match's Exit ends the program half a minute later.
 std::vector<std::string> play(std::uint64_t seed) {
-  Program p(0, Options{.seed = seed});
+  Session p(0, Options{.seed = seed});
   Form1& f = p.form;
   std::vector<std::string> seen = {f.Label17.caption, f.Label18.caption};
   f.click(f.Command2);

@@ -312,9 +312,9 @@ TEST(Lineups, TwentyFourNamesInDrawOrderFillTheBillAndTheFigures) {
     EXPECT_EQ(f.player[2 * k - 1].name(), names[2 * k - 1]);
   }
   EXPECT_EQ(f.Label10.caption, names[20]);
-  EXPECT_EQ(f.player[20].name(), names[20]);
+  EXPECT_EQ(f.player[keeperOf(HomeSide)].name(), names[20]);
   EXPECT_EQ(f.Label11.caption, names[21]);
-  EXPECT_EQ(f.player[21].name(), names[21]);
+  EXPECT_EQ(f.player[keeperOf(Visitors)].name(), names[21]);
   EXPECT_EQ(f.Label12.caption, names[22]);
   EXPECT_EQ(f.Label13.caption, names[23]);
 }
@@ -347,15 +347,15 @@ TEST(KickOff, TeamsWearTheirFlagsAndKeepersTheirOwnKits) {
   f.PrepareLineups();
   // Whatever lay in front before, the line between the legs ends up over
   // the shorts and legs.
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < BodyParts; ++i) {
     f.bringToFront(f.shpShorts[i]);
     f.bringToFront(f.shpLegs[i]);
   }
   f.SetupPlayers();
 
-  for (int i = 0; i < 24; ++i) {
-    if (i == 20 || i == 21) continue;
-    const bool home = i % 2 == 0;  // parts 22 and 23 are the lying figures of each side
+  for (int i = 0; i < BodyParts; ++i) {
+    if (isKeeper(i)) continue;
+    const bool home = sideOf(i) == HomeSide;  // the lying figures' parts too
     EXPECT_EQ(f.shpShirt[i].fillColor, home ? Cyan : Red) << i;
     EXPECT_EQ(f.shpShoulders[i].fillColor, home ? Cyan : Red) << i;
     EXPECT_EQ(f.shpSocks[i].fillColor, home ? White : rgb(0x00ff00)) << i;
@@ -364,17 +364,17 @@ TEST(KickOff, TeamsWearTheirFlagsAndKeepersTheirOwnKits) {
   // The keepers' own kits: shirt, shoulders, shorts, socks.
   const Color keepers[2][4] = {{rgb(0x0000c0), rgb(0x000000), rgb(0x800080), rgb(0x0000ff)},
                                {rgb(0x800080), rgb(0x80ff80), rgb(0x800080), rgb(0x0000ff)}};
-  for (int g = 0; g < 2; ++g) {
-    EXPECT_EQ(f.shpShirt[20 + g].fillColor, keepers[g][0]);
-    EXPECT_EQ(f.shpShoulders[20 + g].fillColor, keepers[g][1]);
-    EXPECT_EQ(f.shpShorts[20 + g].fillColor, keepers[g][2]);
-    EXPECT_EQ(f.shpSocks[20 + g].fillColor, keepers[g][3]);
+  for (int side : {HomeSide, Visitors}) {
+    EXPECT_EQ(f.shpShirt[keeperOf(side)].fillColor, keepers[side][0]);
+    EXPECT_EQ(f.shpShoulders[keeperOf(side)].fillColor, keepers[side][1]);
+    EXPECT_EQ(f.shpShorts[keeperOf(side)].fillColor, keepers[side][2]);
+    EXPECT_EQ(f.shpSocks[keeperOf(side)].fillColor, keepers[side][3]);
   }
-  for (int i = 0; i < 22; ++i) {
+  for (int i = 0; i < Players; ++i) {
     EXPECT_GT(f.Line4[i].zorder, f.shpShorts[i].zorder) << i;
     EXPECT_GT(f.Line4[i].zorder, f.shpLegs[i].zorder) << i;
   }
-  for (int i : {22, 23}) {
+  for (int i : {bodyOf(lyingFigureOf(HomeSide)), bodyOf(lyingFigureOf(Visitors))}) {
     EXPECT_GT(f.Line9[i].zorder, f.shpShorts[i].zorder) << i;
     EXPECT_GT(f.Line9[i].zorder, f.shpLegs[i].zorder) << i;
   }
@@ -385,11 +385,11 @@ TEST(KickOff, EveryBodyDrawsItsSkinInArrayOrder) {
   Form1& f = w.f;
   f.PrepareLineups();
   const std::set<int> dark = {0, 7, 20, 21, 23};
-  for (int i = 0; i < 24; ++i) w.script().pushDraw(dark.contains(i) ? 4 : 3, 5);
+  for (int i = 0; i < BodyParts; ++i) w.script().pushDraw(dark.contains(i) ? 4 : 3, 5);
   const Color pale = rgb(0xffe0c0);
   f.SetupPlayers();
   EXPECT_EQ(w.script().pending(), 0u);
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < BodyParts; ++i) {
     const Color expected = dark.contains(i) ? DarkSkin : pale;
     EXPECT_EQ(f.shpHead[i].fillColor, expected) << i;
     EXPECT_EQ(f.shpArms[i].fillColor, expected) << i;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void runToReset(Form1& f) {
 }
 
 TEST(TitleAnimation, OneCycleFromAResetTakes119Ticks) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   runToReset(f);
   auto blasts = [&] {
@@ -45,7 +45,7 @@ TEST(TitleAnimation, OneCycleFromAResetTakes119Ticks) {
 }
 
 TEST(TitleAnimation, RunsEveryTwoStepsFromStartUp) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   float start = f.lebomb.top;
   p.platform.run(20);
@@ -53,7 +53,7 @@ TEST(TitleAnimation, RunsEveryTwoStepsFromStartUp) {
 }
 
 TEST(TitleAnimation, OpeningTheLineupsDuringTheFlashLeavesTheTitleWhite) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   runToReset(f);
   for (int tick = 1; tick <= 117; ++tick) f.Timer1_Timer();

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 namespace {
 constexpr int MsPerCharacter = 60;  // about a speech engine's pace
@@ -14,7 +14,7 @@ auto tied(const VirtualPlatform::Spoken& s) { return std::tie(s.step, s.line, s.
 }  // namespace
 
 TEST(Voice, SkitLinesCutInPlayByPlayWaitsForSilenceAndHeldLinesAreNeverRead) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   p.platform.giveVoice(MsPerCharacter);
   const std::uint64_t t = p.platform.step();
@@ -40,7 +40,7 @@ TEST(Voice, SkitLinesCutInPlayByPlayWaitsForSilenceAndHeldLinesAreNeverRead) {
 
 TEST(Voice, AWholeMatchReadsEverySkitLineAndChangesNothingOnTheDisplay) {
   const auto play = [](bool voiced) {
-    Program p(0, Options{.seed = 1998});
+    Session p(0, Options{.seed = 1998});
     if (voiced) p.platform.giveVoice(MsPerCharacter);
     p.kickOff();
     p.platform.run(30 * 60 * StepsPerSecond);  // to the sign-off

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 TEST(DelayMs, RunsTheEngineOncePerStepAndReturnsOnTheFirstReadingPastTheDuration) {
   for (bool enabledBefore : {false, true}) {
-    Program p;
+    Session p;
     Form1& f = p.form;
     // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
     f.PlayHalted = True;
@@ -26,7 +26,7 @@ TEST(DelayMs, RunsTheEngineOncePerStepAndReturnsOnTheFirstReadingPastTheDuration
 }
 
 TEST(DelayMs, ZeroOrNegativeDurationsStillRunOnePass) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   for (std::int16_t duration : {std::int16_t{0}, std::int16_t{-5}}) {
     std::uint64_t passes = p.platform.passes();
@@ -38,7 +38,7 @@ TEST(DelayMs, ZeroOrNegativeDurationsStillRunOnePass) {
 }
 
 TEST(DelayMs, MeasuresAcrossTheWrapOfTheTickCounter) {
-  Program p(0xFFFFFFFFu - 2000);
+  Session p(0xFFFFFFFFu - 2000);
   // Play halted: the ticks still run, but draw no skit that would lengthen the wait.
   p.form.PlayHalted = True;
   std::uint64_t passes = p.platform.passes();
@@ -47,7 +47,7 @@ TEST(DelayMs, MeasuresAcrossTheWrapOfTheTickCounter) {
 }
 
 TEST(WaitMs, OnlyProcessesEventsAndLeavesTheEngineTimerAlone) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   std::uint64_t passes = p.platform.passes();
   f.WaitMs(1000);
@@ -66,7 +66,7 @@ TEST(WaitMs, OnlyProcessesEventsAndLeavesTheEngineTimerAlone) {
 }
 
 TEST(Waits, AClickMadeDuringAWaitIsHandledBeforeItReturns) {
-  Program p;
+  Session p;
   Form1& f = p.form;
   f.PlayHalted = True;  // kick-off's introduction then runs without shots or skits
   p.platform.after(20, [&] { f.click(f.Command2); });

@@ -113,7 +113,7 @@ TEST_F(ScaledWindow, WhatMovesLeavesNoTrailBehind) {
   // Figures and the ball wander in small steps; the screen, repainted only
   // where things changed, must show what painting it all afresh shows.
   for (int step = 0; step < 40; ++step) {
-    for (std::size_t i = 0; i < 22; ++i) {
+    for (std::size_t i = 0; i < Players; ++i) {
       // Across, down or both, by a few twips or pixels.
       form.player[i].left += static_cast<float>((step + i) % 7) * 11 - 33;
       form.player[i].top += static_cast<float>((step * 3 + i) % 5) * 9 - 18;

@@ -212,8 +212,8 @@ class Simulation {
         {&f.smGirl, "smGirl"},
         {&f.shh, "shh"},
         {&f.girl, "the girl's picture"},
-        {&f.player[24], "a lying figure"},
-        {&f.player[25], "a lying figure"},
+        {&f.player[lyingFigureOf(HomeSide)], "a lying figure"},
+        {&f.player[lyingFigureOf(Visitors)], "a lying figure"},
     };
     for (const auto& [prop, name] : props)
       if (prop->visible) fail(std::string(name) + " shows with no skit running");
@@ -224,12 +224,12 @@ class Simulation {
     if (f.picBall.picture != Picture::SoccerBall) fail("the ball is not a soccer ball");
 
     int girls = 0;
-    for (int i = 0; i <= 21; ++i) {
+    for (int i = 0; i < Players; ++i) {
       const Figure& figure = f.player[static_cast<std::size_t>(i)];
       if (!figure.visible) fail("player " + std::to_string(i) + " is not on his feet");
       if (figure.picture == Picture::Girl) ++girls;
       if (i == f.HolderIndex || f.engineTicks < ticksToSettle_) continue;
-      const Shape& box = i == 20 ? f.GoalieBox[0] : i == 21 ? f.GoalieBox[1] : f.field;
+      const Shape& box = isKeeper(i) ? f.GoalieBox[sideOf(i)] : f.field;
       if (figure.left < box.left || figure.left + figure.width > box.left + box.width ||
           figure.top < box.top || figure.top + figure.height > box.top + box.height)
         fail("player " + std::to_string(i) + " is outside his home box");

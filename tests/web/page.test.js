@@ -22,13 +22,17 @@ const Design = { width: 691, height: 506 };
 const shots = fs.mkdtempSync(path.join(os.tmpdir(), "blunderfest-web-"));
 let server, base, browser;
 
+const Chromium = {
+  executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+  args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+};
+
 before(async () => {
   server = await serve(process.env.SITE);
   base = `http://127.0.0.1:${server.address().port}/`;
   browser = await chromium.launchPersistentContext(path.join(shots, "profile"), {
-    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+    ...Chromium,
     viewport: { width: Design.width, height: Design.height + 80 },
   });
   console.log(`screenshots in ${shots}`);
@@ -362,3 +366,30 @@ test("installable, and after one visit the broadcast plays offline", async () =>
   await browser.setOffline(false);
   await page.close();
 });
+
+test("a first visit fetches every file of the site once, the service worker's install included",
+  async () => {
+    // A browser and a server of its own: an empty cache, no service worker yet.
+    const fresh = await chromium.launch(Chromium);
+    const site = await serve(process.env.SITE);
+    const asked = new Map();
+    site.on("request", (request) => {
+      const file = new URL(request.url, base).pathname;
+      asked.set(file, (asked.get(file) ?? 0) + 1);
+    });
+    try {
+      const page = await fresh.newPage();
+      await page.goto(`http://127.0.0.1:${site.address().port}/?seed=2`);
+      // The worker takes charge once it has cached the whole site.
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null,
+        { timeout: 60000 });
+    } finally {
+      await fresh.close();
+      site.close();
+    }
+    const files = fs.readdirSync(process.env.SITE, { recursive: true })
+      .filter((f) => fs.statSync(path.join(process.env.SITE, f)).isFile())
+      .map((f) => (f === "index.html" ? "/" : `/${f}`));
+    assert.deepEqual([...asked.keys()].sort(), files.sort());
+    assert.deepEqual([...asked].filter(([, times]) => times > 1), [], "none twice");
+  });

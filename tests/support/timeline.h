@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "program.h"
+#include "support/session.h"
 
 // Watches a few facts of the window pass by pass and records each change as
 // "STEP NAME on" or "STEP NAME off", STEP counted from the moment the watch
@@ -16,7 +16,7 @@ class Timeline {
  public:
   using Fact = std::pair<std::string, std::function<bool()>>;
 
-  Timeline(Program& p, std::vector<Fact> facts)
+  Timeline(Session& p, std::vector<Fact> facts)
       : p_(p),
         facts_(std::move(facts)),
         start_(p.platform.step()),
@@ -57,7 +57,7 @@ class Timeline {
     }
   }
 
-  Program& p_;
+  Session& p_;
   std::vector<Fact> facts_;
   std::uint64_t start_;
   std::size_t firstLine_;

@@ -7,13 +7,13 @@
 #include "platform/options.h"
 #include "platform/virtual_platform.h"
 
-// The program on the virtual platform, started as the window starts it.
-struct Program {
+// A run of the program on the virtual platform, started as the window starts it.
+struct Session {
   VirtualPlatform platform;
   Form1 form{platform};
 
   // The tick counter starts at `startMs`; the command line's options apply.
-  explicit Program(std::uint32_t startMs = 0, const Options& options = {}) : platform(startMs) {
+  explicit Session(std::uint32_t startMs = 0, const Options& options = {}) : platform(startMs) {
     platform.attach(form);
     applyOptions(options, platform);
     std::string refused;
