@@ -1,5 +1,6 @@
-// How fast the core runs on the virtual platform: one engine tick, and a
-// whole match from kick-off to its end in virtual time.
+// How fast the core runs on the virtual platform: one engine tick, a whole
+// match from kick-off to its end in virtual time, and opening a match from
+// its code.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -55,5 +56,26 @@ static void BM_VirtualMatch(benchmark::State& state) {
       spent.count() * static_cast<double>(Steps) / static_cast<double>(steps);
 }
 BENCHMARK(BM_VirtualMatch)->Unit(benchmark::kMillisecond);
+
+// Start-up with a match code: the generator skips the code's draws (none, or
+// the most a code may hold) and the lineups are drawn.
+static void BM_OpenMatchCode(benchmark::State& state) {
+  KickOff kickOff;
+  kickOff.seed = 1998;
+  kickOff.draws = static_cast<std::uint64_t>(state.range(0));
+  kickOff.phase = 3;
+  for (auto _ : state) {
+    VirtualPlatform platform;
+    Form1 form{platform};
+    platform.attach(form);
+    form.replay.open(kickOff);
+    form.load();
+    benchmark::DoNotOptimize(form.Label3.caption.data());
+  }
+}
+BENCHMARK(BM_OpenMatchCode)
+    ->Arg(0)
+    ->Arg(static_cast<std::int64_t>(MostDraws))
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

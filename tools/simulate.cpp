@@ -3,26 +3,90 @@
 // how deeply the waits nested, and every invariant that did not hold.
 //
 //   simulate [MATCHES] [FIRST_SEED] [--each]      (10000 and 1 by default)
+//   simulate --match CODE [--at MM:SS] [--transcript]
 //
 // With --each it first prints one line per match: its seed, steps, end and
 // depth of nesting at the end, deepest nesting, the skits drawn, half and full
-// time, and the number and digest of its commentary lines; two builds of the
-// program print the same lines. The exit status is 1 when any invariant broke.
+// time, the number and digest of its commentary lines, and its code; two
+// builds of the program print the same lines. The exit status is 1 when any
+// invariant broke.
+//
+// With --match it plays the match of a code instead, "&Go" one second after
+// its lineups open, and prints that line for it; with --transcript, each
+// commentary line with the match clock shown then, from the start second of
+// --at on. A code or a time that is refused is said in one line on stderr,
+// with status 2.
 
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "app/match_code.h"
 #include "match/engine.h"
 #include "sim/simulator.h"
 
+namespace {
+
+void printMatch(const SimulatedMatch& m) {
+  std::printf("seed %llu steps %llu end %s depth %d deepest %d skits",
+              static_cast<unsigned long long>(m.seed), static_cast<unsigned long long>(m.steps),
+              nameOf(m.cause), m.endDepth, m.deepest);
+  for (std::uint64_t k : m.lotteryStarts) std::printf(" %llu", static_cast<unsigned long long>(k));
+  std::printf(" half %d full %d lines %llu %016llx code %s\n", m.halfTime, m.fullTime,
+              static_cast<unsigned long long>(m.lines),
+              static_cast<unsigned long long>(m.linesDigest),
+              m.code.empty() ? "-" : m.code.c_str());
+}
+
+int refuse(const std::string& why) {
+  std::fprintf(stderr, "simulate: %s\n", why.c_str());
+  return 2;
+}
+
+// One match, of a code.
+int replay(const char* code, const char* at, bool transcript) {
+  std::string why;
+  const std::optional<KickOff> kickOff = decodeMatch(code, why);
+  if (!kickOff) return refuse(why);
+  std::optional<int> startAt = 0;
+  if (at && !(startAt = parseMatchTime(at, why))) return refuse(why);
+  const SimulatedMatch m = simulateMatch(
+      1, {.userActs = false, .replay = kickOff, .startAt = *startAt, .transcript = transcript});
+  if (transcript)
+    for (const TranscriptLine& line : m.transcript) std::printf("%s\n", line.line.c_str());
+  else
+    printMatch(m);
+  for (const std::string& v : m.violations) std::printf("%s\n", v.c_str());
+  return m.violations.empty() ? 0 : 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  const bool each = argc > 1 && std::strcmp(argv[argc - 1], "--each") == 0;
-  if (each) --argc;
-  const std::uint64_t matches = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 10000;
-  const std::uint64_t first = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
+  bool each = false, transcript = false;
+  const char *code = nullptr, *at = nullptr;
+  std::array<const char*, 2> numbers{};
+  std::size_t given = 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--each")
+      each = true;
+    else if (arg == "--transcript")
+      transcript = true;
+    else if ((arg == "--match" || arg == "--at") && i + 1 < argc)
+      (arg == "--match" ? code : at) = argv[++i];
+    else if (given < numbers.size() && arg[0] != '-')
+      numbers[given++] = argv[i];
+    else
+      return refuse("unexpected argument '" + arg + "'");
+  }
+  if (code) return replay(code, at, transcript);
+  if (at || transcript) return refuse("--at and --transcript go with --match");
+  const std::uint64_t matches = numbers[0] ? std::strtoull(numbers[0], nullptr, 10) : 10000;
+  const std::uint64_t first = numbers[1] ? std::strtoull(numbers[1], nullptr, 10) : 1;
   const auto start = std::chrono::steady_clock::now();
 
   std::array<std::uint64_t, EndCauses> ends{};
@@ -32,16 +96,7 @@ int main(int argc, char** argv) {
   int deepest = 0;
   for (std::uint64_t seed = first; seed < first + matches; ++seed) {
     const SimulatedMatch m = simulateMatch(seed);
-    if (each) {
-      std::printf("seed %llu steps %llu end %s depth %d deepest %d skits",
-                  static_cast<unsigned long long>(seed), static_cast<unsigned long long>(m.steps),
-                  nameOf(m.cause), m.endDepth, m.deepest);
-      for (std::uint64_t k : m.lotteryStarts)
-        std::printf(" %llu", static_cast<unsigned long long>(k));
-      std::printf(" half %d full %d lines %llu %016llx\n", m.halfTime, m.fullTime,
-                  static_cast<unsigned long long>(m.lines),
-                  static_cast<unsigned long long>(m.linesDigest));
-    }
+    if (each) printMatch(m);
     steps += m.steps;
     ++ends[static_cast<std::size_t>(m.cause)];
     ++endDepths[std::min<std::size_t>(static_cast<std::size_t>(m.endDepth), endDepths.size() - 1)];

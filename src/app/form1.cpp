@@ -53,11 +53,18 @@ void Form1::guarded(const std::function<void()>& body) {
 }
 
 void Form1::load() {
-  guarded([this] { Form_Load(); });
+  guarded([this] {
+    Form_Load();
+    replay.loaded();
+  });
 }
 
 void Form1::heartbeat(std::uint64_t step) {
-  guarded([this, step] { timers_.heartbeat(step); });
+  guarded([this, step] {
+    replay.beforeHeartbeat(step);
+    timers_.heartbeat(step);
+    replay.afterHeartbeat(step);
+  });
 }
 
 void Form1::click(Element& element) {
@@ -68,9 +75,10 @@ void Form1::click(Element& element) {
       Command2_Click();
     else if (&button == &Command3)
       Command3_Click();
-    else if (&button == &Command5)
-      Command5_Click();
-    else if (&button == &cmdExit)
+    else if (&button == &Command5) {
+      // A replayed match kicks off at a clock step of its own kick-off's phase.
+      if (!replay.holdsKickOff()) Command5_Click();
+    } else if (&button == &cmdExit)
       cmdExit_Click();
     else if (&button == &Command1[0] || &button == &Command1[1])
       Command1_Click(button.index);
@@ -152,15 +160,18 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command2_Click() {
+  replay.drawingLineups();
   Timer1.enabled = false;
   Picture2.visible = false;
   PrepareLineups();
   Picture6.visible = true;
+  replay.lineupsDrawn();
 }
 
 void Form1::Command3_Click() { EndProgram(); }
 
 void Form1::Command5_Click() {
+  replay.kickingOff();
   bringToFront(picBall);
   SetupPlayers();
   Picture6.visible = false;
@@ -176,6 +187,7 @@ void Form1::Command5_Click() {
 // nothing.
 void Form1::cmdExit_Click() {
   if (SigningOff) return;
+  replay.moment(MomentKind::SignOff);
   Announce2("Typical of a soccer player.  Quitter.  C-ya.");
   SigningOff = True;
   DelayMs(4000);
@@ -198,7 +210,7 @@ void Form1::Announce2(const std::string& text) {
 
 void Form1::lineShown(const std::string& line, bool interrupts) {
   platform_.commentary(line, interrupts);
-  voice_.hear(line, interrupts);
+  if (replay.lineShown(line)) voice_.hear(line, interrupts);  // unheard while the match hurries
 }
 
 namespace {
@@ -266,7 +278,6 @@ void Form1::Timer3_Timer() {
     MatchSecond = 0;
     MatchMinute += 1;
   }
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d:%02d", MatchMinute, MatchSecond);
-  Label20.caption = text;
+  Label20.caption = matchTime(MatchMinute * 60 + MatchSecond);
+  replay.clockShown();
 }

@@ -8,6 +8,7 @@
 
 #include "app/elements.h"
 #include "app/figures.h"
+#include "app/replay.h"
 #include "app/sparse.h"
 #include "platform/platform.h"
 #include "platform/program.h"
@@ -184,6 +185,10 @@ class Form1 : public Program {
   std::array<std::string, 7> MiddleSyllables;
   std::array<std::string, 10> Endings;
   std::array<std::int32_t, 10> FlagColors{};  // red + 256 x green + 65536 x blue
+
+  // The match as something to pass on: its kick-off and code, a replay,
+  // its moments and its transcript.
+  Replay replay{*this};
 
   // How many times the engine tick has been entered, and how often the skit
   // lottery started each of its procedures: for the benchmarks, the tests of

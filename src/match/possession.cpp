@@ -118,6 +118,7 @@ void Form1::NarrateHandOver() {
 
 // Every shot goes in, and every goal is disallowed.
 void Form1::GoalSequence() {
+  replay.moment(MomentKind::Goal);
   lblGOal.visible = true;
   Say(*this, GoalScored);
   Say(*this, {"oh wait.. ", NoWait});

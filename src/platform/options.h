@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -10,7 +11,7 @@
 struct Options {
   // Seeds the shared generator at start-up instead of the clock: the same seed
   // and the same user actions give the same countries, names and match.
-  std::optional<std::uint64_t> seed;
+  std::optional<std::uint64_t> seed = std::nullopt;
   // The window drawn this many times larger, from 1 to 4. Only the window's
   // toolkit reads it: the program itself keeps working in the design's twips.
   std::optional<double> scale = std::nullopt;
@@ -20,6 +21,14 @@ struct Options {
   // The announcer's lines read aloud by the platform's speech engine. Only
   // the window's toolkit reads it: the program decides what is read either way.
   bool voice = false;
+  // The match of this code opens on its lineups, and its "&Go" kicks it off
+  // as it was kicked off: the same match, line for line.
+  std::optional<std::string> match = std::nullopt;
+  // The broadcast starts at this match second: the match before it runs
+  // unseen, as fast as the machine goes.
+  std::optional<int> atSecond = std::nullopt;
+  // Each commentary line goes to standard output with the match clock.
+  bool transcript = false;
 };
 
 // Hands the options to the core through its platform, before start-up.

@@ -61,8 +61,9 @@ class Platform {
   virtual Speaker* speaker() { return nullptr; }
 
   // While on, every pass delivers the next clock step at once, without
-  // waiting for real time and without drawing: the match runs unseen. Once
-  // off, the clock goes on from where it is at the real pace.
+  // waiting for real time and without drawing: the match runs unseen
+  // towards the moment a broadcast starts at. Once off, the clock goes on
+  // from where it is at the real pace.
   virtual void hurry(bool on) = 0;
 };
 

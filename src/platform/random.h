@@ -9,6 +9,15 @@
 // 0 <= r < 1. Tests replace it with a scripted sequence or a fixed seed.
 class Random {
  public:
+  // Where the generator stands: the seed it was last seeded with and how many
+  // values it has drawn since. Going back to a position replays every draw
+  // that followed it.
+  struct Position {
+    std::uint64_t seed = 0;
+    std::uint64_t draws = 0;
+    bool operator==(const Position&) const = default;
+  };
+
   virtual ~Random() = default;
 
   // The next value r, 0 <= r < 1.
@@ -21,7 +30,24 @@ class Random {
   // From now on randomize() seeds from `value` instead of the clock.
   void fixSeed(std::uint64_t value) { fixedSeed_ = value; }
 
-  void seed(std::uint64_t value) { engine_.seed(value); }
+  void seed(std::uint64_t value) {
+    engine_.seed(value);
+    position_ = {value, 0};
+    known_ = true;
+  }
+
+  // The generator's position; none once a value came from elsewhere (a
+  // test's script) since the last seed, as those values cannot be replayed.
+  std::optional<Position> position() const {
+    return known_ ? std::optional<Position>(position_) : std::nullopt;
+  }
+
+  // Back to a position: its seed, then its draws skipped.
+  void restore(const Position& position) {
+    seed(position.seed);
+    engine_.discard(position.draws);
+    position_ = position;
+  }
 
   // floor(r x n) on a fresh r: a draw below n.
   int below(int n) {
@@ -31,9 +57,12 @@ class Random {
 
  protected:
   virtual void seedFromClock();
+  void forgetPosition() { known_ = false; }
 
  private:
   std::mt19937_64 engine_{0};
+  Position position_;
+  bool known_ = true;
   std::optional<std::uint64_t> fixedSeed_;
 };
 

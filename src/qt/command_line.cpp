@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "app/match_code.h"
+
 namespace {
 
 const QString Name = QStringLiteral("blunderfest");
@@ -82,7 +84,23 @@ CommandLine readCommandLine(const QStringList& arguments) {
       QStringLiteral("Reads the announcer's lines aloud with the offline speech engine: a skit's "
                      "line cuts in, play-by-play is read when the voice is free. Without a "
                      "speech engine or an audio device it says so in one line and stays silent."));
-  parser.addOptions({help, version, seed, scale, fullScreen, voice});
+  const QCommandLineOption match(
+      QStringLiteral("match"),
+      QStringLiteral("Plays the match of a match code again: its lineups open at once, and Go "
+                     "kicks it off as it was kicked off, so that it plays the same, line for "
+                     "line. While a match plays, the copy key (Ctrl+C) copies a link to it, at "
+                     "the minute shown, that holds its code."),
+      QStringLiteral("CODE"));
+  const QCommandLineOption at(
+      QStringLiteral("at"),
+      QStringLiteral("With --match, starts the broadcast at this time of the match, such as "
+                     "20:05: the match up to it runs unseen in a moment."),
+      QStringLiteral("MM:SS"));
+  const QCommandLineOption transcript(
+      QStringLiteral("transcript"),
+      QStringLiteral("Writes each line of the commentary to standard output, after the match "
+                     "clock shown with it."));
+  parser.addOptions({help, version, seed, scale, fullScreen, voice, match, at, transcript});
 
   if (!parser.parse(arguments)) {
     // The toolkit's own text would quote unknown names whole and raw.
@@ -137,5 +155,23 @@ CommandLine readCommandLine(const QStringList& arguments) {
                        "scale."));
   line.options.fullScreen = parser.isSet(fullScreen);
   line.options.voice = parser.isSet(voice);
+  if (parser.isSet(match)) {
+    std::string why;
+    const std::string code = parser.value(match).toStdString();
+    if (!decodeMatch(code, why)) return refuse(QString::fromStdString(why));
+    line.options.match = code;
+  }
+  if (parser.isSet(at)) {
+    const QString text = parser.value(at);
+    std::string why;
+    line.options.atSecond = parseMatchTime(text.toStdString(), why);
+    if (!line.options.atSecond)
+      return refuse(
+          QStringLiteral("The time of --at is minutes and seconds, such as 20:05, not '%1'.")
+              .arg(printable(text)));
+    if (!line.options.match)
+      return refuse(QStringLiteral("--at goes with --match: it starts that match at a time."));
+  }
+  line.options.transcript = parser.isSet(transcript);
   return line;
 }

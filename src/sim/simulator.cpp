@@ -33,18 +33,49 @@ struct Leaving {
 
 class Simulation {
  public:
-  Simulation(std::uint64_t seed, const SimulationOptions& options) : user_(seed * 7919 + 17) {
+  Simulation(std::uint64_t seed, const SimulationOptions& options)
+      : user_(seed * 7919 + 17), startAt_(options.startAt) {
     result_.seed = seed;
     platform_.script().seed(seed);
     platform_.attach(form_);
     platform_.afterEachPass([this](int depth) { check(depth); });
+    if (options.replay) form_.replay.open(*options.replay);
+    form_.replay.startAt(options.startAt);
+    if (options.transcript)
+      form_.replay.transcribe([this](const std::string& line) {
+        // In the heartbeat that moves the clock on, the engine's tick comes first.
+        const std::uint64_t step = platform_.step() - *form_.replay.kickOffStep();
+        const int second = form_.MatchMinute * 60 + form_.MatchSecond;
+        const int due = static_cast<int>(5 * (step / StepsPerSecond));
+        if ((second != due && (second != due - 5 || step % StepsPerSecond != 0)) ||
+            line.rfind(matchTime(second) + " ", 0) != 0)
+          fail("\"" + line + "\" has the wrong clock");
+        result_.transcript.push_back({step, second, line});
+      });
     form_.load();
-    plan(options);
+    if (options.replay)
+      planTheGo(1 + static_cast<std::uint64_t>(below(600)), below(2) == 0);
+    else
+      plan(options);
   }
 
   SimulatedMatch run() {
+    if (goBetweenPassesAt_) {
+      platform_.run(*goBetweenPassesAt_ - platform_.step());
+      // Handled by the idle event loop, outside every pass.
+      outsidePasses_ = true;
+      form_.click(form_.Command5);
+      outsidePasses_ = false;
+      check(1);  // as after the pass it would have come in
+    }
     while (!form_.ended() && platform_.step() < MostSteps) platform_.run(StepsPerMinute);
     if (!form_.ended()) fail("the match never ended");
+    result_.code = form_.replay.code();
+    result_.kickOffStep = form_.replay.kickOffStep().value_or(0);
+    for (const auto& left : {exitAt_, closeAt_})
+      if (left && endStep_ && *left <= *endStep_ &&
+          (!result_.userLeft || *left - result_.kickOffStep < *result_.userLeft))
+        result_.userLeft = *left - result_.kickOffStep;
     result_.steps = platform_.step();
     result_.deepest = platform_.deepest();
     result_.lotteryStarts = form_.lotteryStarts;
@@ -52,6 +83,8 @@ class Simulation {
     checkTheSignOff();
     checkNothingRunsAfterTheEnd();
     checkHalfAndFullTime();
+    checkTheStart();
+    checkTheMoments();
     digestLines();
     return result_;
   }
@@ -85,17 +118,21 @@ class Simulation {
     at += 1 + static_cast<std::uint64_t>(below(200));
     platform_.at(at, [&f] { f.click(f.Command2); });
     at += 1 + static_cast<std::uint64_t>(below(300));
-    platform_.at(at, [this] {
-      // The clock counts from the last heartbeat before the click.
-      clockFrom_ = platform_.step() - 1;
-      form_.click(form_.Command5);
-    });
+    planTheGo(at, options.goBetweenPasses);
     if (!options.userActs) return;
     for (bool exit : {true, false})
       if (below(3) == 0)
         leavings_.push_back(
             {exit, at + static_cast<std::uint64_t>(below(24 * static_cast<int>(StepsPerMinute))),
              1 + below(3)});
+  }
+
+  // The lineups' "&Go" in the pass of step `at`, or just before it.
+  void planTheGo(std::uint64_t at, bool betweenPasses) {
+    if (betweenPasses)
+      goBetweenPassesAt_ = at - 1;
+    else
+      platform_.at(at, [this] { form_.click(form_.Command5); });
   }
 
   void leaveIfDue(int depth) {
@@ -124,6 +161,7 @@ class Simulation {
 
   void check(int depth) {
     Form1& f = form_;
+    if (outsidePasses_) ++depth;
     const std::uint64_t step = platform_.step();
     if (endStep_) {
       // The passes that were running when the end came finish; none starts.
@@ -137,10 +175,11 @@ class Simulation {
       return;
     }
     leaveIfDue(depth);
-    if (!clockFrom_) return;
+    const std::optional<std::uint64_t> clockFrom = f.replay.kickOffStep();
+    if (!clockFrom) return;
     const std::uint64_t shown = static_cast<std::uint64_t>(f.MatchMinute * 60 + f.MatchSecond);
-    if (shown != 5 * ((step - *clockFrom_) / StepsPerSecond))
-      fail("the clock shows " + f.Label20.caption + " after " + std::to_string(step - *clockFrom_) +
+    if (shown != 5 * ((step - *clockFrom) / StepsPerSecond))
+      fail("the clock shows " + f.Label20.caption + " after " + std::to_string(step - *clockFrom) +
            " steps");
     if (depth == 1) checkIdle(step);
   }
@@ -258,8 +297,9 @@ class Simulation {
 
   void checkHalfAndFullTime() {
     std::optional<std::uint64_t> half, full;
-    auto minuteAt = [this](std::uint64_t step) {
-      return clockFrom_ ? 5 * ((step - *clockFrom_) / StepsPerSecond) / 60 : 0;
+    const std::optional<std::uint64_t> clockFrom = form_.replay.kickOffStep();
+    auto minuteAt = [&clockFrom](std::uint64_t step) {
+      return clockFrom ? 5 * ((step - *clockFrom) / StepsPerSecond) / 60 : 0;
     };
     for (const auto& said : platform_.transcript()) {
       if (said.line == HalfTimeLine) {
@@ -276,6 +316,51 @@ class Simulation {
     }
     result_.halfTime = half.has_value();
     result_.fullTime = full.has_value();
+  }
+
+  // A broadcast that starts at a match second hurries from the kick-off to
+  // the step at which the clock first shows that second or a later one.
+  void checkTheStart() {
+    const auto& hurries = platform_.hurries();
+    if (startAt_ <= 0 || !endStep_) {
+      if (!hurries.empty()) fail("the platform hurried for no start");
+      return;
+    }
+    const std::uint64_t from = result_.kickOffStep;
+    const std::uint64_t shown =
+        from + StepsPerSecond * static_cast<std::uint64_t>((startAt_ + 4) / 5);
+    if (hurries.empty() || !hurries[0].on || hurries[0].step < from || hurries[0].step > from + 1)
+      fail("the platform did not hurry from the kick-off");
+    else if (hurries.size() != (*endStep_ >= shown ? 2u : 1u) ||
+             (hurries.size() == 2 && (hurries[1].on || hurries[1].step != shown)))
+      fail("the platform did not stop hurrying when the clock came to the start");
+  }
+
+  // The moments are the skits the lottery drew, the goals and the sign-offs,
+  // in order, each at the second the clock showed when it began.
+  void checkTheMoments() {
+    const auto& moments = result_.moments = form_.replay.moments();
+    std::array<std::uint64_t, 8> kinds{};
+    int last = 0;
+    for (const Moment& m : moments) {
+      ++kinds[static_cast<std::size_t>(m.kind)];
+      if (m.second < last) fail(std::string("the ") + nameOf(m.kind) + " came before its moment");
+      last = m.second;
+    }
+    auto count = [&kinds](MomentKind kind) { return kinds[static_cast<std::size_t>(kind)]; };
+    const auto& drawn = form_.lotteryStarts;
+    const auto& said = platform_.transcript();
+    const auto signOffs = static_cast<std::uint64_t>(std::count_if(
+        said.begin(), said.end(), [](const auto& s) { return s.line == WalkOffLine; }));
+    if (count(MomentKind::Interjection) + count(MomentKind::HalfTime) +
+                count(MomentKind::FullTime) !=
+            drawn[0] ||
+        count(MomentKind::Football) != drawn[1] || count(MomentKind::Injury) != drawn[2] ||
+        count(MomentKind::Card) != drawn[4] || count(MomentKind::SignOff) != signOffs)
+      fail("the moments are not the skits drawn");
+    if (count(MomentKind::HalfTime) != result_.halfTime ||
+        count(MomentKind::FullTime) != result_.fullTime)
+      fail("the moments miss a speech");
   }
 
   // FNV-1a over every line with its step and kind.
@@ -296,9 +381,11 @@ class Simulation {
   VirtualPlatform platform_;
   Form1 form_{platform_};
   std::mt19937_64 user_;
+  const int startAt_;
+  bool outsidePasses_ = false;
   SimulatedMatch result_;
   std::vector<Leaving> leavings_;
-  std::optional<std::uint64_t> clockFrom_, exitAt_, closeAt_, endStep_;
+  std::optional<std::uint64_t> goBetweenPassesAt_, exitAt_, closeAt_, endStep_;
   std::uint64_t endPasses_ = 0, lastIdle_ = 0, lastTicks_ = 0;
   // The keepers stand outside their goal areas until their first wandering step.
   const std::uint64_t ticksToSettle_ = 2;

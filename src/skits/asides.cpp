@@ -234,6 +234,7 @@ constexpr StagedAside StagedAsides[] = {
 }  // namespace
 
 void Aside(Form1& f) {
+  f.replay.moment(MomentKind::Interjection);
   const int k = f.rnd().below(33);
   for (const StagedAside& staged : StagedAsides)
     if (staged.aside == k) return staged.run(f);

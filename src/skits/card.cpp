@@ -69,6 +69,7 @@ const Comment Comments[4] = {
 // suspects it, the card goes up with the name on it, he says who got it and
 // comments on the decision. Play stands still throughout.
 void Form1::SkitCard() {
+  replay.moment(MomentKind::Card);
   HoldAnnouncer = True;
   PlayHalted = True;
 

@@ -8,6 +8,7 @@
 // goes again in reverse and he admits it was a dream. A fixed script with no
 // draws; play goes on underneath, its own lines held back.
 void Form1::SkitFootball() {
+  replay.moment(MomentKind::Football);
   HoldAnnouncer = True;
   // The helmets sit in their players' boxes and move with them.
   auto showHelmets = [this](bool shown) {

@@ -274,4 +274,7 @@ class Injury {
 
 }  // namespace
 
-void Form1::SkitInjury() { Injury(*this).run(); }
+void Form1::SkitInjury() {
+  replay.moment(MomentKind::Injury);
+  Injury(*this).run();
+}

@@ -37,6 +37,7 @@ const Script FullTimeSpeech = {
 };
 
 void HalfTime(Form1& f) {
+  f.replay.moment(MomentKind::HalfTime);
   f.HalfTimeDone = True;
   Say(f, HalfTimeSpeech);
 }
@@ -44,6 +45,7 @@ void HalfTime(Form1& f) {
 // Play stops for good, the announcer signs off and the program ends: the
 // display is never released.
 void FullTime(Form1& f) {
+  f.replay.moment(MomentKind::FullTime);
   f.FullTimeDone = True;
   f.PlayHalted = True;
   Say(f, FullTimeSpeech);

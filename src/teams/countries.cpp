@@ -1,5 +1,6 @@
 #include "teams/countries.h"
 
+#include <iterator>
 #include <span>
 
 #include "app/form1.h"
@@ -33,6 +34,21 @@ constexpr std::int32_t ColorTable[] = {
     8388736,   // purple
     49152,     // dark green
 };
+
+}  // namespace
+
+int syllableCount(int list) {
+  switch (list % 3) {
+    case 0:
+      return static_cast<int>(std::size(FirstTable));
+    case 1:
+      return static_cast<int>(std::size(MiddleTable));
+    default:
+      return static_cast<int>(std::size(EndingTable));
+  }
+}
+
+namespace {
 
 // The table behind list k: the first syllables, the middle ones or the
 // endings, by the list's place in its row. Index 0 of each table is unused.

@@ -26,6 +26,11 @@ class VirtualPlatform : public SteppedPlatform {
     std::string line;
     bool interrupts;
   };
+  // The platform told to hurry (or to stop), and the step it was told in.
+  struct Hurry {
+    std::uint64_t step;
+    bool on;
+  };
   // A line the voice read aloud, the step it began in, and whether a later
   // line cut it short.
   struct Spoken {
@@ -55,8 +60,8 @@ class VirtualPlatform : public SteppedPlatform {
     transcript_.push_back({step(), line, interrupts});
   }
   Speaker* speaker() override { return voice_ ? &*voice_ : nullptr; }
-  // Every pass is a step at once anyway: the calls are only recorded.
-  void hurry(bool on) override { hurries_.push_back(on); }
+  // Every pass is a step at once anyway: the calls are only kept.
+  void hurry(bool on) override { hurries_.push_back({step(), on}); }
 
   // ---- For the tests ----
   ScriptedRandom& script() { return random_; }
@@ -88,6 +93,8 @@ class VirtualPlatform : public SteppedPlatform {
   // Every commentary line so far, in order.
   const std::vector<Said>& transcript() const { return transcript_; }
   void clearTranscript() { transcript_.clear(); }
+  // The program's calls of hurry(), in order.
+  const std::vector<Hurry>& hurries() const { return hurries_; }
   // Gives the program a voice that takes `msPerCharacter` ms to read each
   // character of a line, counted in whole clock steps; without one it is silent.
   void giveVoice(int msPerCharacter) { voice_.emplace(*this, msPerCharacter); }
@@ -95,8 +102,6 @@ class VirtualPlatform : public SteppedPlatform {
   const std::vector<Spoken>& spoken() const { return voice_.value().spoken; }
   int windowLeft() const { return windowLeft_; }
   int windowTop() const { return windowTop_; }
-  // The program's calls of hurry(), in order.
-  const std::vector<bool>& hurries() const { return hurries_; }
   // Its time is its passes.
   std::uint64_t realStep() const override { return step(); }
 
@@ -124,9 +129,9 @@ class VirtualPlatform : public SteppedPlatform {
   std::multimap<std::uint64_t, std::function<void()>> events_;
   std::vector<Message> messages_;
   std::vector<Said> transcript_;
+  std::vector<Hurry> hurries_;
   ScriptedRandom random_;
   std::optional<VirtualSpeaker> voice_;
   int screenWidth_ = 1024 * 15, screenHeight_ = 768 * 15;
   int windowLeft_ = 0, windowTop_ = 0;
-  std::vector<bool> hurries_;
 };

@@ -42,7 +42,8 @@ oneLine() {
 
 run 0 --help
 grep -q -- "--seed <N>" "$out" && grep -q -- "--scale <F>" "$out" && grep -q -- "--fullscreen" "$out" &&
-  grep -q -- "--voice" "$out" &&
+  grep -q -- "--voice" "$out" && grep -q -- "--match <CODE>" "$out" && grep -q -- "--at <MM:SS>" "$out" &&
+  grep -q -- "--transcript" "$out" &&
   [ ! -s "$err" ] || fail "--help: $(cat "$out" "$err")"
 run 0 --version
 [ "$(head -n 1 "$out")" = "blunderfest $version" ] && grep -q "^License GPLv3+: GNU GPL version 3 or later" "$out" &&
@@ -67,10 +68,16 @@ refused "Unknown option '${long:0:40}...'" "--$long"
 refused "not '\\x1b[31mRED\\x1b[0m'" --seed $'\e[31mRED\e[0m'
 refused "Unexpected argument 'a\\x0ab'" $'a\nb'
 refused "Unknown option '\\x1b[2J'" $'--\e[2J'
+refused "A match code has 24 characters; this one has 100000." --match "$long"
+refused "This match code is mistyped" --match BGE2ij6F5usAAAmkUwpsiewk
+refused "A match code holds only letters, digits, '-' and '_'." --match $'BGE2ij6F5usAAAmkUwps\e[0m'
+refused "--at goes with --match" --at 20:05
 
 # Good options get as far as looking for a display.
 run 1 --seed 1998 --scale 2 --voice
 oneLine "no display" || fail "--seed 1998 --scale 2 --voice without a display: $(cat "$err")"
+run 1 --match BGE2ij6F5usAAAmkUwpsiewj --at 20:05 --transcript
+oneLine "no display" || fail "--match with --at and --transcript without a display: $(cat "$err")"
 
 # A display that is named but cannot be opened is one line, not an abort.
 for named in DISPLAY=:4242 QT_QPA_PLATFORM=nonsense WAYLAND_DISPLAY=wayland-0; do

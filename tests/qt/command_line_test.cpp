@@ -75,6 +75,19 @@ TEST(CommandLine, ReadsAScaleFromOneToFourOrFullScreenAndTheVoice) {
   EXPECT_TRUE(read({"--voice", "--fullscreen"}).options.voice);
 }
 
+TEST(CommandLine, ReadsAMatchCodeItsStartTimeAndTheTranscript) {
+  const char* code = "BGE2ij6F5usAAAmkUwpsiewj";
+  const CommandLine plain = read({});
+  EXPECT_FALSE(plain.options.match || plain.options.atSecond || plain.options.transcript);
+  const CommandLine line = read({"--match", code, "--at=20:05", "--transcript"});
+  EXPECT_EQ(line.action, Action::Run);
+  EXPECT_EQ(line.options.match, code);
+  EXPECT_EQ(line.options.atSecond, 20 * 60 + 5);
+  EXPECT_TRUE(line.options.transcript);
+  EXPECT_TRUE(read({"--transcript"}).options.transcript);
+  EXPECT_TRUE(read({"--help"}).message.contains("--match <CODE>"));
+}
+
 TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
   const struct {
     QStringList arguments;
@@ -103,6 +116,14 @@ TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
       {{"--scale", "2", "--fullscreen"}, "--scale and --fullscreen do not go together"},
       {{"--fullscreen=yes"}, "Unexpected value after '--fullscreen'"},
       {{"--voice=on"}, "Unexpected value after '--voice'"},
+      {{"--transcript=yes"}, "Unexpected value after '--transcript'"},
+      {{"--match"}, "Missing value after '--match'"},
+      {{"--match", ""}, "The match code is empty."},
+      {{"--match", "1998"}, "A match code has 24 characters; this one has 4."},
+      {{"--match", "BGE2ij6F5usAAAmkUwpsiewk"}, "This match code is mistyped"},
+      {{"--match", "BGE2ij6F5usAAAmkUwpsiewj", "--at", "20:60"},
+       "The time of --at is minutes and seconds, such as 20:05, not '20:60'."},
+      {{"--at", "20:05"}, "--at goes with --match"},
   };
   for (const auto& r : refusals) {
     const CommandLine line = read(r.arguments);

@@ -21,6 +21,8 @@ struct Session : Opened {
   // The command line's options apply.
   explicit Session(std::uint32_t startMs = 0, const Options& options = {}) : Opened(startMs) {
     applyOptions(options, platform);
+    std::string refused;
+    form.replay.useOptions(options, refused);
     form.load();
   }
 

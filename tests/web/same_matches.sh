@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The simulator built for WebAssembly and run under node plays the same
-# matches as the native one: for every seed the same end, skits, nesting and
-# commentary lines at the same steps, and the same figures in the summary.
+# matches as the native one: for every seed the same end, skits, nesting,
+# commentary lines at the same steps and code, and the same figures in the
+# summary; and a few of those codes replay, whole and from a minute on, as
+# the same lines with the same match clock.
 #   same_matches.sh NATIVE_SIMULATE WASM_SIMULATE_JS MATCHES
 set -euo pipefail
 native=$1 wasm=$2 matches=$3
@@ -19,4 +21,20 @@ if ! diff "$out/native" "$out/wasm" > "$out/diff"; then
   head -20 "$out/diff"
   exit 1
 fi
-echo "$matches matches alike"
+codes=$(awk '/^seed / && NR % 50 == 1 { print $NF }' "$out/native")
+for code in $codes; do
+  for at in 00:00 20:05; do
+    "$native" --match "$code" --at "$at" --transcript > "$out/native"
+    node "$wasm" --match "$code" --at "$at" --transcript > "$out/wasm"
+    if [ ! -s "$out/native" ] && [ "$at" = 00:00 ]; then
+      echo "the match of $code has no lines"
+      exit 1
+    fi
+    if ! cmp -s "$out/native" "$out/wasm"; then
+      echo "the simulators replay $code from $at differently:"
+      diff "$out/native" "$out/wasm" | head -20
+      exit 1
+    fi
+  done
+done
+echo "$matches matches alike, and the replays of $(echo $codes | wc -w) of their codes"

@@ -1,0 +1,133 @@
+#include "app/replay.h"
+
+#include "app/form1.h"
+
+const char* nameOf(MomentKind kind) {
+  switch (kind) {
+    case MomentKind::Interjection:
+      return "interjection";
+    case MomentKind::HalfTime:
+      return "half time";
+    case MomentKind::FullTime:
+      return "full time";
+    case MomentKind::Football:
+      return "football dream";
+    case MomentKind::Injury:
+      return "injury";
+    case MomentKind::Card:
+      return "card";
+    case MomentKind::Goal:
+      return "goal";
+    case MomentKind::SignOff:
+      break;
+  }
+  return "sign-off";
+}
+
+bool Replay::useOptions(const Options& options, std::string& why) {
+  if (options.atSecond) startAt(*options.atSecond);
+  if (!options.match) return true;
+  const std::optional<KickOff> kickOff = decodeMatch(*options.match, why);
+  if (kickOff) open(*kickOff);
+  return kickOff.has_value();
+}
+
+std::array<int, 6> Replay::syllables() const {
+  std::array<int, 6> chosen{};
+  for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = f_.Combo1[k].listIndex;
+  return chosen;
+}
+
+std::optional<KickOff> Replay::kickOff() const {
+  if (!kickOff_ || kickedOff_) return kickOff_;
+  // The lineups stand as drawn while nothing has drawn or changed since.
+  if (!afterLineups_ || f_.rnd().position() != afterLineups_ || syllables() != kickOff_->syllables)
+    return std::nullopt;
+  return kickOff_;
+}
+
+std::string Replay::code() const {
+  const std::optional<KickOff> k = kickOff();
+  return k ? encodeMatch(*k) : "";
+}
+
+// The match of a code: its countries as the lists' choices, the generator
+// where it stood at the builder's "&Go", then that "&Go".
+void Replay::loaded() {
+  lastBeatTick_ = f_.platform().tickCount();
+  if (!opened_) return;
+  for (std::size_t k = 0; k < f_.Combo1.size(); ++k) {
+    f_.Combo1[k].listIndex = opened_->syllables[k];
+    f_.Combo1_Click(static_cast<int>(k));
+  }
+  f_.rnd().restore({opened_->seed, opened_->draws});
+  f_.Command2_Click();
+}
+
+void Replay::drawingLineups() {
+  const std::optional<Random::Position> position = f_.rnd().position();
+  kickOff_.reset();
+  if (!position) return;
+  const KickOff lineups{position->seed, position->draws, syllables()};
+  if (!encodeMatch(lineups).empty()) kickOff_ = lineups;
+}
+
+void Replay::lineupsDrawn() { afterLineups_ = f_.rnd().position(); }
+
+bool Replay::holdsKickOff() {
+  if (kickedOff_ || !opened_ || !opened_->phase) return false;
+  goPressed_ = true;
+  return true;
+}
+
+void Replay::kickingOff() {
+  if (kickedOff_) return;
+  kickOff_ = kickOff();
+  kickedOff_ = true;
+  // The tick counter reads step L + 1 when it has moved on since the
+  // heartbeat of step L. A clock further ahead has dropped steps, and the
+  // match cannot be told.
+  const std::uint32_t moved = f_.platform().tickCount() - lastBeatTick_;
+  const bool beforeHeartbeat = moved != 0;
+  if (moved != 0 && moved != msOfStep(lastBeat_ + 1) - msOfStep(lastBeat_)) kickOff_.reset();
+  kickOffStep_ = lastBeat_;
+  if (kickOff_) {
+    kickOff_->phase = static_cast<int>((lastBeat_ + (beforeHeartbeat ? 1 : 0)) % 8);
+    kickOff_->beforeHeartbeat = beforeHeartbeat;
+  }
+  if (startAt_ > 0) {
+    hurrying_ = true;
+    f_.platform().hurry(true);
+  }
+}
+
+void Replay::kickOffIfDue(std::uint64_t step, bool beforeHeartbeat) {
+  if (goPressed_ && !kickedOff_ && opened_->beforeHeartbeat == beforeHeartbeat &&
+      static_cast<int>(step % 8) == *opened_->phase)
+    f_.Command5_Click();
+}
+
+void Replay::beforeHeartbeat(std::uint64_t step) { kickOffIfDue(step, true); }
+
+void Replay::afterHeartbeat(std::uint64_t step) {
+  lastBeat_ = step;
+  lastBeatTick_ = f_.platform().tickCount();
+  kickOffIfDue(step, false);
+}
+
+void Replay::clockShown() {
+  if (hurrying_ && f_.MatchMinute * 60 + f_.MatchSecond >= startAt_) {
+    hurrying_ = false;
+    f_.platform().hurry(false);
+  }
+}
+
+bool Replay::lineShown(const std::string& line) {
+  if (hurrying_) return false;
+  if (out_) out_(f_.Label20.caption + " " + line);
+  return true;
+}
+
+void Replay::moment(MomentKind kind) {
+  moments_.push_back({kind, f_.MatchMinute * 60 + f_.MatchSecond});
+}
