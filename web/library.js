@@ -22,13 +22,30 @@ mergeInto(LibraryManager.library, {
   web_screen_height: function () {
     return screen.height;
   },
-  web_seed__deps: ["malloc"],
-  web_seed: function () {
-    var digits = Broadcast.seed();
-    var size = lengthBytesUTF8(digits) + 1;
+  // A text for the program, which frees it.
+  $pageText__deps: ["malloc"],
+  $pageText: function (value) {
+    var size = lengthBytesUTF8(value) + 1;
     var text = _malloc(size);
-    stringToUTF8(digits, text, size);
+    stringToUTF8(value, text, size);
     return text;
+  },
+  web_parameter__deps: ["$pageText"],
+  web_parameter: function (name) {
+    return pageText(Broadcast.parameter(UTF8ToString(name)));
+  },
+  web_site__deps: ["$pageText"],
+  web_site: function () {
+    return pageText(Broadcast.site());
+  },
+  web_notice: function (text) {
+    Broadcast.notice(UTF8ToString(text));
+  },
+  web_link: function (link) {
+    Broadcast.link(UTF8ToString(link));
+  },
+  web_moment: function (kind, second, link) {
+    Broadcast.moment(UTF8ToString(kind), second, UTF8ToString(link));
   },
   web_create: function (id, kind, role, container, name, index) {
     Broadcast.create(id, UTF8ToString(kind), UTF8ToString(role), container, UTF8ToString(name),
@@ -72,8 +89,8 @@ mergeInto(LibraryManager.library, {
   web_message: function (title, text) {
     Broadcast.message(UTF8ToString(title), UTF8ToString(text));
   },
-  web_end: function () {
-    Broadcast.end();
+  web_end: function (again) {
+    Broadcast.end(UTF8ToString(again));
   },
   web_say: function (line) {
     Broadcast.say(UTF8ToString(line));

@@ -39,4 +39,4 @@ add_test(NAME web.serve COMMAND node --test ${WEB_TESTS}/serve.test.js)
 # The page in headless Chromium: a few minutes, more on a loaded machine.
 add_test(NAME web.page COMMAND node --test ${WEB_TESTS}/page.test.js)
 set_tests_properties(web.page PROPERTIES TIMEOUT 900
-  ENVIRONMENT "NODE_PATH=${NPM_DIR}/node_modules;SITE=${WEB_DIR}/site;LINEUPS=$<TARGET_FILE:lineups>")
+  ENVIRONMENT "NODE_PATH=${NPM_DIR}/node_modules;SITE=${WEB_DIR}/site;LINEUPS=$<TARGET_FILE:lineups>;SIMULATE=$<TARGET_FILE:simulate>")

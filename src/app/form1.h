@@ -10,9 +10,9 @@
 #include "app/figures.h"
 #include "app/replay.h"
 #include "app/sparse.h"
+#include "app/timer_service.h"
 #include "platform/platform.h"
 #include "platform/program.h"
-#include "app/timer_service.h"
 #include "text/voice.h"
 
 class DesignRows;
@@ -268,6 +268,15 @@ class Form1 : public Program {
   bool ended() const override { return ended_; }
   const std::vector<Element*>& elements() const override { return elements_; }
   std::string spokenName(const Element& element) const override;
+  bool open(const Options& options, std::string& why) override {
+    return replay.useOptions(options, why);
+  }
+  void transcribe(std::function<void(const std::string&)> out) override {
+    replay.transcribe(std::move(out));
+  }
+  int matchSecond() const override { return MatchMinute * 60 + MatchSecond; }
+  std::string matchLink(std::string_view site, int atSecond = 0) const override;
+  std::vector<MatchMoment> moments() const override;
 
   // Ends the program: no tick, line or wait runs afterwards.
   void EndProgram();

@@ -24,12 +24,15 @@ const char* nameOf(MomentKind kind) {
   return "sign-off";
 }
 
+// The start second goes with the match it names: a refused code leaves an
+// ordinary match, seen from its kick-off.
 bool Replay::useOptions(const Options& options, std::string& why) {
-  if (options.atSecond) startAt(*options.atSecond);
   if (!options.match) return true;
   const std::optional<KickOff> kickOff = decodeMatch(*options.match, why);
-  if (kickOff) open(*kickOff);
-  return kickOff.has_value();
+  if (!kickOff) return false;
+  open(*kickOff);
+  if (options.atSecond) startAt(*options.atSecond);
+  return true;
 }
 
 std::array<int, 6> Replay::syllables() const {
@@ -130,4 +133,15 @@ bool Replay::lineShown(const std::string& line) {
 
 void Replay::moment(MomentKind kind) {
   moments_.push_back({kind, f_.MatchMinute * 60 + f_.MatchSecond});
+}
+
+std::string Form1::matchLink(std::string_view site, int atSecond) const {
+  const std::string code = replay.code();
+  return code.empty() ? "" : ::matchLink(site, code, atSecond);
+}
+
+std::vector<MatchMoment> Form1::moments() const {
+  std::vector<MatchMoment> told;
+  for (const Moment& m : replay.moments()) told.push_back({nameOf(m.kind), m.second});
+  return told;
 }

@@ -47,7 +47,7 @@ class Replay {
   // ---- Asked for before start-up ----
   // The match and the start second the options name; false, with one
   // sentence in `why`, for a code that is refused (the program then plays a
-  // match of its own).
+  // match of its own, from its kick-off).
   bool useOptions(const Options& options, std::string& why);
   // Start-up opens this match: its countries, then its lineups; the lineups'
   // "&Go" kicks it off as it was kicked off, at the next clock step of the

@@ -1,17 +1,28 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/elements.h"
 
 class Platform;
+struct Options;
 
 // The skits that can be staged on demand, for looking at moments that the
 // lottery brings only now and then.
 enum class Skit { Card, Football, Injury, Interject };
+
+// Something in a match that a viewer may want to see again (a skit, a goal,
+// a speech), named as the page lists it, and the match second the clock
+// showed when it began.
+struct MatchMoment {
+  std::string kind;
+  int second = 0;
+};
 
 // What a platform drives: the heartbeat, the user's inputs, closing, and
 // what to draw. Every call runs the program until it returns or the program
@@ -43,6 +54,22 @@ class Program {
   virtual const std::vector<Element*>& elements() const = 0;
   // The name a screen reader says for an element, "" when its caption does.
   virtual std::string spokenName(const Element& element) const = 0;
+
+  // ---- The match as something to pass on ----
+  // Before start-up: the match the options name opens on its lineups, and
+  // its broadcast starts at their second. False, with one sentence in `why`,
+  // for a code that is refused: the program then plays a match of its own.
+  virtual bool open(const Options& options, std::string& why) = 0;
+  // Each commentary line shown goes to `out` after the match clock shown
+  // with it, "MM:SS line"; none while the match runs unseen.
+  virtual void transcribe(std::function<void(const std::string&)> out) = 0;
+  // The match second the scoreboard shows; 0 before the kick-off.
+  virtual int matchSecond() const = 0;
+  // The address at `site` that plays this match from its lineups, or from
+  // `atSecond` on; "" while there is no match to tell (the title screen).
+  virtual std::string matchLink(std::string_view site, int atSecond = 0) const = 0;
+  // The match's moments so far, in the order they came.
+  virtual std::vector<MatchMoment> moments() const = 0;
 };
 
 // The program, on `platform`, which must outlive it.

@@ -55,8 +55,25 @@ void web_image(int id, const char* picture, int width, int height, int stretch);
 
 // ---- The rest of the platform ----------------------------------------------------
 void web_message(const char* title, const char* text);
-// The broadcast has ended.
-void web_end();
+// The broadcast has ended; `again` plays this match again from its lineups
+// ("" where the match has no code).
+void web_end(const char* again);
+
+// ---- Passing the match on ------------------------------------------------------
+// The value of the page address's parameter `name` ("seed", "match", "at"), ""
+// where it has none; the caller frees it.
+char* web_parameter(const char* name);
+// The page's own address without its parameters: where a match's links lead.
+// The caller frees it.
+char* web_site();
+// A short notice on the page, such as why the match of the address is refused.
+void web_notice(const char* text);
+// The answer to the page's Share: the link to the match at the time the
+// scoreboard shows, "" while there is no match to tell.
+void web_link(const char* link);
+// A moment of the match, for the end notice: its kind, the match second it
+// began at, and the link that starts the broadcast there.
+void web_moment(const char* kind, int second, const char* link);
 // The voice.
 void web_say(const char* line);
 void web_stop_speaking();
@@ -64,4 +81,4 @@ int web_speaking();
 }
 
 // The inputs web_input() hands over.
-enum class Input { None = 0, Click = 1, Choose = 2, Ok = 3, Stage = 4 };
+enum class Input { None = 0, Click = 1, Choose = 2, Ok = 3, Stage = 4, Link = 5 };

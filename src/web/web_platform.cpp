@@ -73,12 +73,21 @@ void WebPlatform::handle(int kind, int id, int entry) {
   else if (kind == static_cast<int>(Input::Stage) && entry >= 0 &&
            entry <= static_cast<int>(Skit::Interject))
     program_->stage(static_cast<Skit>(entry));
+  else if (kind == static_cast<int>(Input::Link))
+    web_link(program_->matchLink(site_, program_->matchSecond()).c_str());
 }
 
+// The end notice offers the match again, from its lineups and from each of
+// its moments.
 void WebPlatform::endProgram() {
   if (speaker_) speaker_->stop();
   if (view_) view_->sync();
-  web_end();
+  if (!program_) return web_end("");
+  const std::string again = program_->matchLink(site_);
+  if (!again.empty())
+    for (const MatchMoment& m : program_->moments())
+      web_moment(m.kind.c_str(), m.second, program_->matchLink(site_, m.second).c_str());
+  web_end(again.c_str());
 }
 
 void WebPlatform::messageBox(const std::string& title, const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/random.h"
 #include "platform/stepped_platform.h"
@@ -38,6 +39,8 @@ class WebPlatform : public SteppedPlatform {
   Speaker* speaker() override { return speaker_.get(); }
   // The browser's speech synthesis reads the lines aloud.
   void giveVoice();
+  // The page's address, where the match's links lead.
+  void linkTo(std::string site) { site_ = std::move(site); }
 
   std::uint64_t realStep() const override;
 
@@ -54,5 +57,6 @@ class WebPlatform : public SteppedPlatform {
   WebView* view_ = nullptr;
   Random random_;
   std::unique_ptr<Speaker> speaker_;
+  std::string site_;
   std::uint64_t beats_ = 0;  // heartbeats so far: a pass lasts until the next one
 };

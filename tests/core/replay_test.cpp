@@ -123,3 +123,17 @@ TEST(Replay, ACodeOpensItsLineupsAndItsGoKicksOffAtAStepOfTheSamePhase) {
       EXPECT_EQ(r.replay.code(), encodeMatch(k));
     }
 }
+
+TEST(Replay, ARefusedCodeSaysWhyAndLeavesAnOrdinaryMatchSeenFromItsKickOff) {
+  Opened opened;
+  std::string why;
+  EXPECT_FALSE(opened.form.open({.match = "not a code", .atSecond = 600}, why));
+  EXPECT_FALSE(why.empty());
+  opened.form.load();
+  Form1& f = opened.form;
+  EXPECT_TRUE(f.Picture2.visible);  // the title screen, as ever
+  f.click(f.Command2);
+  f.click(f.Command5);
+  EXPECT_FALSE(f.replay.hurrying());
+  EXPECT_LT(f.MatchMinute, 10);  // not joined at 10:00
+}

@@ -404,3 +404,85 @@ test("a first visit fetches every file of the site once, the service worker's in
     assert.deepEqual([...asked.keys()].sort(), files.sort());
     assert.deepEqual([...asked].filter(([, times]) => times > 1), [], "none twice");
   });
+
+// ---- Passing a match on
+
+// A match's code and the simulator's replay of it (SIMULATE, the native tool).
+const simulate = (...args) => execFileSync(process.env.SIMULATE, args).toString();
+const Code = /code ([\w-]{24})$/m.exec(simulate("1", "7", "--each"))[1];
+const transcript = (...args) => simulate("--match", Code, ...args, "--transcript").trim().split("\n");
+
+// The commentary lines the page shows from now on, after the clock shown with them.
+const transcribe = (page) => page.evaluate(() => {
+  const said = (globalThis.said = []);
+  const line = document.querySelector('[data-name="Announcer"]');
+  const clock = document.querySelector('[data-name="Label20"]');
+  new MutationObserver(() => said.push(`${clock.textContent} ${line.textContent}`))
+    .observe(line, { childList: true, characterData: true, subtree: true });
+});
+async function linesShown(page, count) {
+  for (let k = 0; k < 600 && (await page.evaluate(() => said.length)) < count; ++k) await run(page, 200);
+  return page.evaluate((n) => said.slice(0, n), count);
+}
+
+test("?match=CODE opens its lineups and plays the simulator's lines; &at= starts at that clock",
+  async () => {
+    for (const at of ["", "20:00"]) {
+      const expected = transcript(...(at ? ["--at", at] : [])).slice(0, 4);
+      const page = await open(`?match=${Code}${at && `&at=${at}`}`);
+      assert.equal(await element(page, "Picture6").isVisible(), true, "the lineups");
+      await transcribe(page);
+      await element(page, "Command5").click();
+      assert.deepEqual(await linesShown(page, expected.length), expected, `from ${at || "the start"}`);
+      assert.equal(await page.locator("#notice").textContent(), "");
+      assert.deepEqual(page.errors, []);
+      await page.close();
+    }
+  });
+
+test("a refused code or time is said in a notice, and the page plays all the same", async () => {
+  const refusals = [
+    ["?match=1998", "A match code has 24 characters; this one has 4.", "Picture2"],
+    [`?match=${Code.slice(0, 23)}!`, "A match code holds only letters, digits, '-' and '_'.", "Picture2"],
+    [`?match=${Code.slice(1)}${Code[0]}`, "This match code is mistyped", "Picture2"],
+    [`?match=${"x".repeat(100000)}`, "this one has 100000.", "Picture2"],
+    [`?match=${Code}&at=20:60`, "A match time is minutes and seconds", "Picture6"],
+  ];
+  for (const [query, says, screen] of refusals) {
+    const page = await open(query);
+    assert.ok((await page.locator("#notice").textContent()).includes(says), query.slice(0, 40));
+    assert.equal(await element(page, screen).isVisible(), true, `${query.slice(0, 40)}: ${screen}`);
+    await page.close();
+  }
+});
+
+test("Share copies the link to this match at the clock shown; the end links its moments",
+  async () => {
+    await browser.grantPermissions(["clipboard-read", "clipboard-write"], { origin: base });
+    const page = await open(`?match=${Code}&at=20:00`);
+    await page.evaluate(() => delete Navigator.prototype.share); // a desktop browser: the clipboard
+    await element(page, "Command5").click();
+    await run(page, 3000);
+    const clock = await text(page, "Label20");
+    await page.locator("#share").click();
+    await page.waitForFunction(() => document.getElementById("notice").textContent !== "");
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
+      `${base}?match=${Code}&at=${clock}`);
+    assert.equal(await page.locator("#notice").textContent(),
+      `The link to this match at ${clock} is copied to the clipboard.`);
+    await shot(page, "shared");
+
+    await element(page, "cmdExit").click();
+    await run(page, 4200);
+    assert.equal(await page.locator("#again").getAttribute("href"), `${base}?match=${Code}`);
+    const moments = await page.locator("#moments a").evaluateAll((links) =>
+      links.map((a) => [a.textContent, a.getAttribute("href")]));
+    assert.ok(moments.length >= 2, "the moments before 20:00, run unseen, and the sign-off");
+    for (const [label, href] of moments) {
+      const [time] = label.split(" ");
+      assert.equal(href, `${base}?match=${Code}${time === "00:00" ? "" : `&at=${time}`}`);
+    }
+    assert.deepEqual(moments.at(-1)[0], `${clock} sign-off`);
+    await shot(page, "ended-moments");
+    await page.close();
+  });

@@ -3,13 +3,19 @@
 // page never calls into the program: it queues inputs and wakes the
 // program's wait.
 globalThis.Broadcast = (() => {
-  const seed = new URLSearchParams(location.search).get("seed") ?? "";
+  const parameters = new URLSearchParams(location.search);
+  const seed = parameters.get("seed") ?? "";
   if (seed && !/^\d+$/.test(seed)) console.warn(`blunderfest: the seed ${seed} is not a number`);
   return {
     step: Clock.step,
     waitFor: Clock.waitFor,
     takeInput: Clock.takeInput,
-    seed: () => (/^\d+$/.test(seed) ? seed : ""),
+    parameter: (name) => parameters.get(name) ?? "",
+    // Where a match's links lead: this page, without its parameters.
+    site: () => location.origin + location.pathname,
+    notice: Share.say,
+    link: Share.link,
+    moment: End.moment,
     create: Elements.create,
     place: Elements.place,
     panel: Elements.panel,

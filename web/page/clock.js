@@ -11,7 +11,7 @@ const Clock = (() => {
   const msUntil = (s) => Math.max(0, (s * 1000) / StepsPerSecond - now());
 
   // The inputs as the program takes them (src/web/page.h): [kind, element, entry].
-  const Input = { Click: 1, Choose: 2, Ok: 3, Stage: 4 };
+  const Input = { Click: 1, Choose: 2, Ok: 3, Stage: 4, Link: 5 };
   const inputs = [];
   let waiting = null; // { step, wakeUp, timer } while the program waits
   let ended = false;
