@@ -47,11 +47,14 @@ int main() {
   static WebPlatform platform;
   static const std::unique_ptr<Program> program = makeProgram(platform);
   static WebView view{*program};
-  std::string why;
-  const Options options = optionsOfTheAddress(why);
+  std::string badTime, badCode;
+  const Options options = optionsOfTheAddress(badTime);
   applyOptions(options, platform);
   // A code that is refused leaves a match of the program's own.
-  if (!program->open(options, why) || !why.empty()) web_notice(why.c_str());
+  if (!program->open(options, badCode))
+    web_notice(badCode.c_str());
+  else if (!badTime.empty())
+    web_notice(badTime.c_str());
   platform.linkTo(taken(web_site()));
   // The page's speech synthesis, which the page's button or ?voice=1 switches on.
   platform.giveVoice();
