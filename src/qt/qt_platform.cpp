@@ -105,8 +105,9 @@ void QtPlatform::messageBox(const std::string& title, const std::string& text) {
 }
 
 void QtPlatform::commentary(const std::string&, bool) {
-  // Only a listening screen reader needs to hear of it.
-  if (!QAccessible::isActive() || !view_ || !program_) return;
+  // Only a listening screen reader needs to hear of it, and none of the
+  // lines of a match run unseen towards the time a broadcast starts at.
+  if (hurried() || !QAccessible::isActive() || !view_ || !program_) return;
   const Element* line = elementIn(*program_, Role::Commentary);
   if (QWidget* screen = line ? view_->widgetOf(*line->container) : nullptr)
     commentaryChanged(*screen);
