@@ -120,6 +120,7 @@ TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
       {{"--match"}, "Missing value after '--match'"},
       {{"--match", ""}, "The match code is empty."},
       {{"--match", "1998"}, "A match code has 24 characters; this one has 4."},
+      {{"--match", QString(100000, 'x')}, "A match code has 24 characters; this one has 100000."},
       {{"--match", "BGE2ij6F5usAAAmkUwpsiewk"}, "This match code is mistyped"},
       {{"--match", "BGE2ij6F5usAAAmkUwpsiewj", "--at", "20:60"},
        "The time of --at is minutes and seconds, such as 20:05, not '20:60'."},
