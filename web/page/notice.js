@@ -29,11 +29,15 @@ const Notice = (() => {
     fail("This browser cannot play the broadcast: it has no WebAssembly.", "Reload");
   // The program's script or its WebAssembly did not come (offline on a first
   // visit, or a broken host) or did not start.
+  const drawn = () => performance.getEntriesByName("first-sync").length > 0;
   const failed = () =>
-    fail(performance.getEntriesByName("first-sync").length
+    fail(drawn()
       ? "The broadcast has stopped on an error. Try again for a new match."
       : "The broadcast could not be loaded. Check the connection and try again.");
   addEventListener("error", (event) => event.target instanceof HTMLScriptElement && failed(), true);
+  // A WebAssembly that does not come rejects the program's loading, which
+  // nothing else catches.
+  addEventListener("unhandledrejection", () => drawn() || failed());
   globalThis.Module = { onAbort: failed };
 
   return {
