@@ -154,6 +154,12 @@ test("Go, Go: the match plays, the ball moves, the commentary and its live regio
     const live = page.getByRole("status");
     assert.equal(await live.getAttribute("aria-live"), "polite");
     assert.equal(await live.textContent(), await text(page, "Announcer"));
+    // A skit asked for from the console starts within a second once play runs free (the
+    // introduction has held the display until now).
+    await run(page, 5000);
+    await page.evaluate(() => Broadcast.stage("football"));
+    await run(page, 1000);
+    assert.equal(await text(page, "Announcer"), "Wait a minute.. something's happening here");
     assert.deepEqual(page.errors, []);
     await page.close();
   });
@@ -448,7 +454,9 @@ const Controls = {
 
 test("on phones, upright and sideways: every control a finger's target, the sheet whole, " +
   "the captions upright, a tap names a player", async () => {
+  // A browser and a server of their own, for pages without a service worker.
   const phones = await chromium.launch(Chromium);
+  const site = await serve(process.env.SITE);
   try {
     for (const viewport of Phones) {
       const where = `${viewport.width}x${viewport.height}`;
@@ -458,7 +466,7 @@ test("on phones, upright and sideways: every control a finger's target, the shee
       const page = await context.newPage();
       await page.clock.install({ time: new Date("2026-06-10T20:00:00Z") });
       await page.clock.pauseAt(new Date("2026-06-10T20:00:01Z"));
-      await page.goto(base + "?seed=7");
+      await page.goto(`http://127.0.0.1:${site.address().port}/?seed=7`);
       await waiting(page);
       const targets = async (screen) => {
         const names = [...Controls[screen].map((n) => `[data-name="${n}"]`), "#tools button"];
@@ -538,6 +546,7 @@ test("on phones, upright and sideways: every control a finger's target, the shee
     }
   } finally {
     await phones.close();
+    site.close();
   }
 });
 
@@ -557,13 +566,15 @@ test("the page says in a sentence why the broadcast cannot play; a seed of 64 bi
       { what: "the largest seed", query: "?seed=18446744073709551615", says: null },
     ];
     const fresh = await chromium.launch(Chromium);
+    const site = await serve(process.env.SITE);
+    const address = `http://127.0.0.1:${site.address().port}/`;
     try {
       for (const c of cases) {
         const context = await fresh.newContext({ serviceWorkers: "block" });
         const page = await context.newPage();
         if (c.init) await page.addInitScript(c.init);
         if (c.block) await page.route(c.block, (route) => route.abort());
-        await page.goto(base + (c.query ?? ""));
+        await page.goto(address + (c.query ?? ""));
         if (c.says === null) {
           await waiting(page);
           assert.equal(await page.locator("#notice").isVisible(), false, c.what);
@@ -580,13 +591,14 @@ test("the page says in a sentence why the broadcast cannot play; a seed of 64 bi
       // Without JavaScript, only the notice shows.
       const context = await fresh.newContext({ javaScriptEnabled: false });
       const page = await context.newPage();
-      await page.goto(base);
+      await page.goto(address);
       assert.equal(await page.locator(".noscript").isVisible(), true);
       for (const hidden of ["#broadcast", "#tools", "#notice"])
         assert.equal(await page.locator(hidden).isVisible(), false, hidden);
       await context.close();
     } finally {
       await fresh.close();
+      site.close();
     }
   });
 

@@ -6,11 +6,12 @@
 const Keys = (() => {
   const root = Elements.root;
   const usable = (el) => !el.disabled && el.offsetParent !== null && !el.closest("[hidden]");
-  // The controls shown with a place in the design's tab order, in that order.
+  // The window's controls shown, in the design's tab order: those with a
+  // place in it first, the others after them in the page's order.
   const tabOrder = () =>
-    Array.from(root.querySelectorAll("[data-tab]"))
+    Array.from(root.querySelectorAll("button, select"))
       .filter(usable)
-      .sort((a, b) => a.dataset.tab - b.dataset.tab);
+      .sort((a, b) => (a.dataset.tab ?? Infinity) - (b.dataset.tab ?? Infinity));
 
   function mnemonic(event) {
     const key = event.key.toLowerCase();
@@ -30,9 +31,13 @@ const Keys = (() => {
 
   function tab(event) {
     const order = tabOrder();
-    const at = order.indexOf(document.activeElement);
-    if (at < 0) return; // the page's own order
-    const next = at + (event.shiftKey ? -1 : 1);
+    const focused = document.activeElement;
+    const at = order.indexOf(focused);
+    // The page's own controls keep the page's order; from nowhere, or from a
+    // control just hidden, the window's first control shown has the focus.
+    if (at < 0 && focused !== document.body && !root.contains(focused)) return;
+    const next = at < 0 ? 0 : at + (event.shiftKey ? -1 : 1);
+    if (order.length === 0) return;
     if (next >= order.length) {
       // Past the window's last control: on to the page's own buttons.
       const after = Array.from(document.querySelectorAll("#tools button")).find(usable);
