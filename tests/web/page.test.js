@@ -283,6 +283,21 @@ test("?voice=1 reads the lines aloud under the speaking policy; the Voice button
     await run(page, 10000);
     assert.equal(await page.evaluate(() => window.said.length), silenced, "silent once off");
     await page.close();
+    // A browser without a voice to speak with: the button says so, on the address's
+    // asking and on the user's.
+    const mute = await browser.newPage();
+    await mute.addInitScript(() => Object.defineProperty(window, "speechSynthesis", { value: {
+      speak() {}, cancel() {}, pause() {}, resume() {}, getVoices: () => [], addEventListener() {},
+    } }));
+    await mute.goto(base + "?voice=1");
+    await waiting(mute);
+    const voice = mute.locator("#voice");
+    for (let press = 0; press < 2; ++press) {
+      assert.equal(await voice.textContent(), "No voice available");
+      assert.equal(await voice.getAttribute("aria-pressed"), "false");
+      await voice.click();
+    }
+    await mute.close();
   });
 
 test("a hidden tab stops the clock; shown again it goes on where it was", async () => {

@@ -53,12 +53,18 @@ const Targets = (() => {
   }
 
   const refresh = () => controls.forEach(apply);
+  let due = false; // a refresh is due once the program's pass has placed everything
 
   return {
     // A button or list has been placed: it and its neighbours reach anew.
     place(node) {
       controls.add(node);
-      refresh();
+      if (due) return;
+      due = true;
+      queueMicrotask(() => {
+        due = false;
+        refresh();
+      });
     },
     // The broadcast is drawn at a new scale.
     scale(to) {
