@@ -33,7 +33,7 @@ const Fit = (() => {
   function fit() {
     // The window's size as the program has placed it (before it has, as
     // page.css lays it out while the program loads).
-    const style = getComputedStyle(broadcast);
+    const style = broadcast.style.width ? broadcast.style : getComputedStyle(broadcast);
     const width = parseFloat(style.width);
     const height = parseFloat(style.height);
     const vw = document.documentElement.clientWidth;
