@@ -47,6 +47,9 @@ mergeInto(LibraryManager.library, {
   web_moment: function (kind, second, link) {
     Broadcast.moment(UTF8ToString(kind), second, UTF8ToString(link));
   },
+  web_refuse: function (why) {
+    Broadcast.refuse(UTF8ToString(why));
+  },
   web_create: function (id, kind, role, container, name, index) {
     Broadcast.create(id, UTF8ToString(kind), UTF8ToString(role), container, UTF8ToString(name),
                      index);

@@ -5,7 +5,8 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
+#include <limits>
+#include <optional>
 #include <string>
 
 #include "app/match_code.h"
@@ -24,34 +25,46 @@ std::string taken(char* text) {
   return copy;
 }
 
-// The options of the page's address; a time that is refused is said in
-// `why` and left out, so that the match plays from its kick-off.
-Options optionsOfTheAddress(std::string& why) {
+// The options of the page's address, or nothing when the address asks for
+// what cannot be: a seed that is not a whole number of 64 bits is refused, as
+// the desktop's --seed refuses it, rather than played as no seed at all. A
+// start time that is refused is said in `badTime` and left out, so that the
+// match plays from its kick-off.
+std::optional<Options> optionsOfTheAddress(std::string& badTime) {
   Options options;
-  const std::string digits = taken(web_parameter("seed"));
-  std::uint64_t seed = 0;
-  const char* end = digits.data() + digits.size();
-  if (auto [rest, error] = std::from_chars(digits.data(), end, seed);
-      !digits.empty() && error == std::errc() && rest == end)
+  if (const std::string text = taken(web_parameter("seed")); !text.empty()) {
+    std::uint64_t seed = 0;
+    const char* end = text.data() + text.size();
+    const bool digits = text.find_first_not_of("0123456789") == std::string::npos;
+    if (auto [rest, error] = std::from_chars(text.data(), end, seed);
+        !digits || error != std::errc() || rest != end) {
+      const std::string why = "The seed must be a whole number from 0 to " +
+                              std::to_string(std::numeric_limits<std::uint64_t>::max()) +
+                              ", not '" + text + "'.";
+      web_refuse(why.c_str());
+      return std::nullopt;
+    }
     options.seed = seed;
+  }
   if (std::string code = taken(web_parameter("match")); !code.empty()) options.match = code;
   if (const std::string at = taken(web_parameter("at")); !at.empty() && options.match)
-    options.atSecond = parseMatchTime(at, why);
+    options.atSecond = parseMatchTime(at, badTime);
   return options;
 }
 
 }  // namespace
 
 int main() {
+  std::string badTime, badCode;
+  const std::optional<Options> options = optionsOfTheAddress(badTime);
+  if (!options) return 0;
   // They live on after main() returns: the page keeps showing the end.
   static WebPlatform platform;
   static const std::unique_ptr<Program> program = makeProgram(platform);
   static WebView view{*program};
-  std::string badTime, badCode;
-  const Options options = optionsOfTheAddress(badTime);
-  applyOptions(options, platform);
+  applyOptions(*options, platform);
   // A code that is refused leaves a match of the program's own.
-  if (!program->open(options, badCode))
+  if (!program->open(*options, badCode))
     web_notice(badCode.c_str());
   else if (!badTime.empty())
     web_notice(badTime.c_str());

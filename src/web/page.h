@@ -68,6 +68,8 @@ char* web_parameter(const char* name);
 char* web_site();
 // A short notice on the page, such as why the match of the address is refused.
 void web_notice(const char* text);
+// The page says why the broadcast does not start.
+void web_refuse(const char* why);
 // The answer to the page's Share: the link to the match at the time the
 // scoreboard shows, "" while there is no match to tell.
 void web_link(const char* link);

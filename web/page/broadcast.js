@@ -4,8 +4,8 @@
 // program's wait.
 globalThis.Broadcast = (() => {
   const parameters = new URLSearchParams(location.search);
-  const seed = parameters.get("seed") ?? "";
-  if (seed && !/^\d+$/.test(seed)) console.warn(`blunderfest: the seed ${seed} is not a number`);
+  // The builder's first control has the focus when the window first shows.
+  addEventListener("drawn", Keys.focusFirst, { once: true });
   return {
     step: Clock.step,
     waitFor: Clock.waitFor,
@@ -16,6 +16,11 @@ globalThis.Broadcast = (() => {
     notice: Share.say,
     link: Share.link,
     moment: End.moment,
+    refuse: (why) => Notice.fail(why, "Play without a seed", () => {
+      const address = new URL(location.href);
+      address.searchParams.delete("seed");
+      location.assign(address);
+    }),
     create: Elements.create,
     place: Elements.place,
     panel: Elements.panel,

@@ -29,11 +29,14 @@ const End = (() => {
     Clock.end();
     Sheet.close();
     Voice.stop();
+    Tip.hide();
     Share.ended(link);
     if (link) again.href = link;
     again.hidden = !link;
     list.hidden = list.children.length === 0;
     document.body.classList.add("ended");
+    // The stopped broadcast leaves the tab order and the screen reader's way.
+    Elements.root.inert = true;
     notice.hidden = false;
     notice.querySelector("button").focus();
   }

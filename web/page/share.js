@@ -4,7 +4,7 @@
 // tells why a match named in the address could not be played.
 const Share = (() => {
   const button = document.getElementById("share");
-  const notice = document.getElementById("notice");
+  const notice = document.getElementById("told");
   const ShownMs = 5000;
   let hiding = null;
   let asked = false; // a Share waits for the program's link
