@@ -674,13 +674,15 @@ async function linesShown(page, count, realTime) {
 // Joined at a time, the match runs unseen at once. It does so in real time,
 // in a browser of its own: the virtual clock, which every page of the shared
 // profile keeps, costs the hurry's every reading of the clock far more.
+// It has a server of its own too: the offline test ends the shared one.
 async function openInRealTime(query) {
+  const site = await serve(process.env.SITE);
   const own = await chromium.launch(Chromium);
   const page = await own.newPage({ viewport: { width: Design.width, height: Design.height + 80 } });
   page.errors = [];
   page.on("pageerror", (e) => page.errors.push(e.message));
-  page.on("close", () => own.close());
-  await page.goto(base + query);
+  page.on("close", () => own.close().then(() => site.close()));
+  await page.goto(`http://127.0.0.1:${site.address().port}/${query}`);
   await waiting(page);
   return page;
 }
