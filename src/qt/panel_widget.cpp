@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 #include "platform/program.h"
 #include "qt/painting.h"
@@ -86,18 +87,52 @@ void PanelWidget::repaintPending() {
   pending_.clear();
 }
 
-// A match frame dirties a few small patches scattered over the whole pitch:
-// they are copied from the picture of the panel's background and windowless
-// elements, with the frontmost element (the ball, from kick-off on) and the
-// painted panels (the figures and props) drawn over them.
+// The dirty patches in few copies: every call through a clip of many
+// rectangles costs far more than its pixels, but the toolkit shares a copy
+// of many lines (one a row of each rectangle it meets) out among threads,
+// which costs more again. So the region's bands (rows of rectangles of the
+// same height) are gathered, top to bottom, into boxes of at most 90 such
+// lines, each copied once and kept to the patches by the painter's clip.
+const std::vector<QRect>& PanelWidget::copies(const QRegion& dirty, qreal ratio) {
+  constexpr double MostLines = 90;
+  copies_.clear();
+  QRect box;
+  double lines = 0;
+  for (auto r = dirty.begin(); r != dirty.end();) {
+    const int top = r->top(), height = r->height();
+    QRect band;
+    int across = 0;
+    for (; r != dirty.end() && r->top() == top; ++r, ++across) band |= *r;
+    const double bandLines = across * height * ratio;
+    if (!box.isEmpty() && lines + bandLines > MostLines) {
+      copies_.push_back(box);
+      box = QRect();
+      lines = 0;
+    }
+    if (bandLines <= MostLines) {
+      box |= band;
+      lines += bandLines;
+      continue;
+    }
+    // A band too tall for one copy: in slices of as many rows as fit.
+    const int rows = std::max(1, static_cast<int>(MostLines / (across * ratio)));
+    for (int y = band.top(); y <= band.bottom(); y += rows)
+      copies_.push_back(band & QRect(band.left(), y, band.width(), rows));
+  }
+  if (!box.isEmpty()) copies_.push_back(box);
+  return copies_;
+}
+
+// A match frame dirties a few dozen small patches scattered over the whole
+// pitch: they are copied from the picture of the panel's background and
+// windowless elements, with the frontmost element (the ball, from kick-off
+// on) and the painted panels (the figures and props) drawn over them.
 void PanelWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion& dirty = event->region();
   const qreal ratio = devicePixelRatioF();
   updateLayer(ratio);
-  // Patch by patch: a small copy stays on this thread, where one copy of the
-  // whole panel through the clip would be shared out among threads.
-  for (const QRect& r : dirty)
+  for (const QRect& r : copies(dirty, ratio))
     painter.drawPixmap(QPointF(r.topLeft()), layer_,
                        QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
   if (!windowless.empty()) {
