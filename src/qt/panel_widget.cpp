@@ -14,7 +14,9 @@
 
 namespace {
 
-void paintWindowless(QPainter& painter, const Item& item) {
+// `ratio` is the device pixel ratio of what `painter` paints on, asked once
+// per frame: asking a widget for it asks its window for its screen.
+void paintWindowless(QPainter& painter, const Item& item, qreal ratio) {
   switch (item.element.kind) {
     case Kind::Shape: {
       const auto& shape = static_cast<const Shape&>(item.element);
@@ -22,7 +24,6 @@ void paintWindowless(QPainter& painter, const Item& item) {
         paintShape(painter, shape);
         break;
       }
-      const qreal ratio = painter.device()->devicePixelRatioF();
       if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
         item.sprite = shapeSprite(shape, ratio);
         item.spriteStale = false;
@@ -47,9 +48,8 @@ void paintWindowless(QPainter& painter, const Item& item) {
 // A painted panel as one picture of its box: its background, its picture,
 // its windowless elements and panels in stacking order, its frame. Made once
 // and copied while nothing inside changes, however the panel moves.
-void paintPanel(QPainter& painter, const Item& item) {
+void paintPanel(QPainter& painter, const Item& item, qreal ratio) {
   const auto& panel = static_cast<const Panel&>(item.element);
-  const qreal ratio = painter.device()->devicePixelRatioF();
   if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
     const QSize size = boxOf(panel).size();
     item.sprite = QPixmap(size * ratio);
@@ -60,9 +60,9 @@ void paintPanel(QPainter& painter, const Item& item) {
       inside.drawPixmap(QPoint(0, 0),
                         renderPicture(panel.picture, pictureSize(panel.picture), ratio));
     for (const Item* content : item.contents)
-      if (content->element.visible) paintWindowless(inside, *content);
+      if (content->element.visible) paintWindowless(inside, *content, ratio);
     for (const Item* inner : item.panels)
-      if (inner->element.visible) paintPanel(inside, *inner);
+      if (inner->element.visible) paintPanel(inside, *inner, ratio);
     if (panel.border) paintSunkenFrame(inside, QRect(QPoint(0, 0), size));
     item.spriteStale = false;
   }
@@ -137,10 +137,11 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
                        QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
   if (!windowless.empty()) {
     const Item* front = windowless.back();
-    if (front->element.visible && dirty.intersects(front->bounds)) paintWindowless(painter, *front);
+    if (front->element.visible && dirty.intersects(front->bounds))
+      paintWindowless(painter, *front, ratio);
   }
   for (const Item* item : painted)
-    if (item->element.visible && dirty.intersects(item->bounds)) paintPanel(painter, *item);
+    if (item->element.visible && dirty.intersects(item->bounds)) paintPanel(painter, *item, ratio);
   if (panel_.border) paintSunkenFrame(painter, rect());
 }
 
@@ -181,7 +182,7 @@ void PanelWidget::updateLayer(qreal ratio) {
   for (std::size_t i = 0; i + 1 < windowless.size(); ++i) {
     const Item* item = windowless[i];
     if (item->element.visible && layerDirty_.intersects(item->bounds))
-      paintWindowless(painter, *item);
+      paintWindowless(painter, *item, ratio);
   }
   layerDirty_ = QRegion();
 }
