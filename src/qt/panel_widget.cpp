@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/program.h"
 #include "qt/painting.h"
@@ -96,6 +97,13 @@ void PanelWidget::repaintPending() {
 const std::vector<QRect>& PanelWidget::copies(const QRegion& dirty, qreal ratio) {
   constexpr double MostLines = 90;
   copies_.clear();
+  // At a fractional ratio a patch's corner falls inside a device pixel, and
+  // a box copied from another corner would round it otherwise: each patch
+  // is copied on its own.
+  if (ratio != std::floor(ratio)) {
+    copies_.assign(dirty.begin(), dirty.end());
+    return copies_;
+  }
   QRect box;
   double lines = 0;
   for (auto r = dirty.begin(); r != dirty.end();) {
