@@ -393,22 +393,6 @@ class Simulation {
 
 }  // namespace
 
-const char* nameOf(EndCause cause) {
-  switch (cause) {
-    case EndCause::Exit:
-      return "Exit";
-    case EndCause::WalkOff:
-      return "walk-off";
-    case EndCause::FullTime:
-      return "full time";
-    case EndCause::Closed:
-      return "window closed";
-    case EndCause::Unexplained:
-      break;
-  }
-  return "unexplained";
-}
-
 SimulatedMatch simulateMatch(std::uint64_t seed, const SimulationOptions& options) {
   return Simulation(seed, options).run();
 }

@@ -18,7 +18,11 @@
 
 enum class EndCause { Exit, WalkOff, FullTime, Closed, Unexplained };
 inline constexpr int EndCauses = 5;
-const char* nameOf(EndCause cause);
+inline const char* nameOf(EndCause cause) {
+  static constexpr const char* Names[EndCauses] = {"Exit", "walk-off", "full time", "window closed",
+                                                   "unexplained"};
+  return Names[static_cast<int>(cause)];
+}
 
 // A commentary line shown: the clock step it came in, counted from the step
 // the match clock counts from, the match second the clock showed, and the
