@@ -30,6 +30,9 @@ mergeInto(LibraryManager.library, {
     stringToUTF8(digits, text, size);
     return text;
   },
+  web_refuse: function (why) {
+    Broadcast.refuse(UTF8ToString(why));
+  },
   web_create: function (id, kind, role, container, name, index) {
     Broadcast.create(id, UTF8ToString(kind), UTF8ToString(role), container, UTF8ToString(name),
                      index);

@@ -42,9 +42,17 @@ self.addEventListener("install", (event) => {
           cache.put(file, await download(file, file === Page ? pages : [])),
         ),
       );
-      await self.skipWaiting();
+      // The first worker takes charge at once. A new version waits while a
+      // page of the old one is open, so that nothing is swapped under a
+      // broadcast that is playing, until the page asks for it (its "A new
+      // version is ready").
+      if (!self.registration.active) await self.skipWaiting();
     })(),
   );
+});
+
+self.addEventListener("message", (event) => {
+  if (event.data === "take charge") self.skipWaiting();
 });
 
 self.addEventListener("activate", (event) => {

@@ -154,6 +154,12 @@ test("Go, Go: the match plays, the ball moves, the commentary and its live regio
     const live = page.getByRole("status");
     assert.equal(await live.getAttribute("aria-live"), "polite");
     assert.equal(await live.textContent(), await text(page, "Announcer"));
+    // A skit asked for from the console starts within a second once play runs free (the
+    // introduction has held the display until now).
+    await run(page, 5000);
+    await page.evaluate(() => Broadcast.stage("football"));
+    await run(page, 1000);
+    assert.equal(await text(page, "Announcer"), "Wait a minute.. something's happening here");
     assert.deepEqual(page.errors, []);
     await page.close();
   });
@@ -167,10 +173,12 @@ test("i. opens the information sheet; the bomb falls on under it; OK closes it",
   const country = await text(page, "Label17");
   assert.ok(await sheet.locator("h2").textContent());
   const lines = await sheet.locator(".text p").allTextContents();
-  assert.ok(lines.length > 1 && lines.join("\n").toLowerCase().includes(country.toLowerCase()));
+  assert.ok(lines.length === 9 && lines[2] === "", lines.join(" | "));
+  assert.ok(lines.join("\n").toLowerCase().includes(country.toLowerCase()));
   const sheetBox = await sheet.boundingBox();
   for (const p of await sheet.locator(".text p").all()) {
     const box = await p.boundingBox();
+    assert.ok(box.height > 10, "every line has its height, the empty one included");
     assert.ok(box.height < 30, "each of the sheet's lines stays on one line");
     assert.ok(box.x + box.width <= sheetBox.x + sheetBox.width + 1);
   }
@@ -212,6 +220,9 @@ test("the match's Exit ends the broadcast 4 s after its line, and the page offer
     const button = await page.locator("#ended button").boundingBox();
     assert.equal(await pagePixel(page, Math.round(button.x + 4), Math.round(button.y + button.height / 2)),
       "#333333");
+    // The stopped broadcast has left the tab order; the notice has the focus.
+    assert.equal(await page.evaluate(() => document.activeElement.closest("#ended") !== null), true);
+    assert.equal(await page.locator("#broadcast").evaluate((e) => e.inert), true);
     await page.locator("#ended button").click();
     // The page loads again: wait for the new one's program, not the old one's.
     await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting &&
@@ -247,7 +258,7 @@ test("?voice=1 reads the lines aloud under the speaking policy; the Voice button
       Object.defineProperty(window, "speechSynthesis", { value: {
         speak(u) { said.push(u.text); current = u; },
         cancel() { said.push("(cut)"); const u = current; current = null; u?.onend?.(); },
-        pause() {}, resume() {},
+        pause() {}, resume() {}, getVoices: () => [{ lang: "en-US" }], addEventListener() {},
       } });
       window.finishLine = () => { const u = current; current = null; u?.onend?.(); };
     });
@@ -272,6 +283,21 @@ test("?voice=1 reads the lines aloud under the speaking policy; the Voice button
     await run(page, 10000);
     assert.equal(await page.evaluate(() => window.said.length), silenced, "silent once off");
     await page.close();
+    // A browser without a voice to speak with: the button says so, on the address's
+    // asking and on the user's.
+    const mute = await browser.newPage();
+    await mute.addInitScript(() => Object.defineProperty(window, "speechSynthesis", { value: {
+      speak() {}, cancel() {}, pause() {}, resume() {}, getVoices: () => [], addEventListener() {},
+    } }));
+    await mute.goto(base + "?voice=1");
+    await waiting(mute);
+    const voice = mute.locator("#voice");
+    for (let press = 0; press < 2; ++press) {
+      assert.equal(await voice.textContent(), "No voice available");
+      assert.equal(await voice.getAttribute("aria-pressed"), "false");
+      await voice.click();
+    }
+    await mute.close();
   });
 
 test("a hidden tab stops the clock; shown again it goes on where it was", async () => {
@@ -300,9 +326,12 @@ test("the broadcast fits any browser window: largest scale, aspect kept, centred
     await page.setViewportSize(viewport);
     await page.waitForFunction((v) => document.body.dataset.fitted === `${v.width}x${v.height}`,
       viewport);
-    const box = await page.locator("#broadcast").boundingBox();
+    const whole = await page.locator("#broadcast").boundingBox();
+    assert.ok(Math.abs(whole.width / whole.height - Design.width / Design.height) < 0.01);
+    // Upright, the builder fits while it is up, the window around it cut at the edges.
+    const upright = viewport.height > viewport.width;
+    const box = upright ? await element(page, "Picture2").boundingBox() : whole;
     const tools = await page.locator("#tools").boundingBox();
-    assert.ok(Math.abs(box.width / box.height - Design.width / Design.height) < 0.01);
     assert.ok(box.x >= -0.5 && box.y >= -0.5 && box.x + box.width <= viewport.width + 0.5 &&
       box.y + box.height <= viewport.height + 0.5, "inside the window");
     assert.ok(Math.abs(box.x - (viewport.width - box.x - box.width)) < 1, "centred across");
@@ -329,14 +358,36 @@ test("the broadcast fits any browser window: largest scale, aspect kept, centred
 test("the keyboard alone: the design's tab order, Alt+G for Go, Tab and Enter to the match's Exit",
   async () => {
     const page = await open("?seed=9");
-    const order = [];
-    for (let i = 0; i < 12; ++i) {
+    const focused = () => page.evaluate(() => document.activeElement.dataset.name);
+    // The builder's first control has the focus from the start.
+    const order = [await focused()];
+    for (let i = 0; i < 11; ++i) {
       await page.keyboard.press("Tab");
-      order.push(await page.evaluate(() => document.activeElement.dataset.name));
+      order.push(await focused());
     }
     assert.deepEqual(order, ["Command1(0)", "Combo1(2)", "Combo1(1)", "Combo1(0)", "Combo1(3)",
       "Combo1(4)", "Combo1(5)", "Command1(1)", "Command2", "Command3", "Command4(0)",
       "Command4(1)"]);
+    await page.keyboard.press("Shift+Tab");
+    assert.equal(await focused(), "Command4(0)");
+    // The order is the page's own: no positive tab index, each access key once.
+    const keys = await page.evaluate(() => ({
+      positive: document.querySelectorAll("[tabindex]:not([tabindex='0']):not([tabindex='-1'])").length,
+      keys: Array.from(document.querySelectorAll("[accesskey]"), (e) => e.accessKey),
+    }));
+    assert.equal(keys.positive, 0);
+    assert.deepEqual(keys.keys, [...new Set(keys.keys)]);
+    // Alt+R, shared by the two Random buttons, moves between them and presses neither.
+    const built = () => page.evaluate(() => Array.from(document.querySelectorAll("select"), (l) => l.value).join());
+    const countries = await built();
+    const hops = [];
+    for (let i = 0; i < 3; ++i) {
+      await page.keyboard.press("Alt+r");
+      await run(page, 50);
+      hops.push(await focused());
+    }
+    assert.deepEqual(hops, ["Command1(0)", "Command1(1)", "Command1(0)"]);
+    assert.equal(await built(), countries);
     await page.keyboard.press("Alt+g");
     await run(page, 50);
     assert.equal(await element(page, "Picture6").isVisible(), true);
@@ -346,12 +397,12 @@ test("the keyboard alone: the design's tab order, Alt+G for Go, Tab and Enter to
     await run(page, 50);
     assert.equal(await element(page, "Picture6").isVisible(), false);
     // The match's Exit is in the tab order, beside the page's own buttons.
-    const focused = [];
-    for (let i = 0; i < 4 && focused.at(-1) !== "cmdExit"; ++i) {
+    const stops = [];
+    for (let i = 0; i < 4 && stops.at(-1) !== "cmdExit"; ++i) {
       await page.keyboard.press("Tab");
-      focused.push(await page.evaluate(() => document.activeElement.dataset.name ?? document.activeElement.id));
+      stops.push(await page.evaluate(() => document.activeElement.dataset.name ?? document.activeElement.id));
     }
-    assert.equal(focused.at(-1), "cmdExit", focused.join(", "));
+    assert.equal(stops.at(-1), "cmdExit", stops.join(", "));
     await page.keyboard.press("Enter");
     await run(page, 50);
     assert.equal(await text(page, "Announcer"), "Typical of a soccer player.  Quitter.  C-ya.");
@@ -404,3 +455,197 @@ test("a first visit fetches every file of the site once, the service worker's in
     assert.deepEqual([...asked.keys()].sort(), files.sort());
     assert.deepEqual([...asked].filter(([, times]) => times > 1), [], "none twice");
   });
+
+// Phones, upright and sideways, with touch.
+const Phones = [{ width: 360, height: 640 }, { width: 390, height: 844 },
+  { width: 844, height: 390 }, { width: 412, height: 915 }];
+// The window's controls each screen shows; the page's own buttons show on all.
+const Controls = {
+  builder: ["Command1(0)", "Combo1(0)", "Combo1(1)", "Combo1(2)", "Command4(0)", "Command1(1)",
+    "Combo1(3)", "Combo1(4)", "Combo1(5)", "Command4(1)", "Command2", "Command3"],
+  lineups: ["Command5"],
+  match: ["cmdExit"],
+};
+
+test("on phones, upright and sideways: every control a finger's target, the sheet whole, " +
+  "the captions upright, a tap names a player", async () => {
+  // A browser and a server of their own, for pages without a service worker.
+  const phones = await chromium.launch(Chromium);
+  const site = await serve(process.env.SITE);
+  try {
+    for (const viewport of Phones) {
+      const where = `${viewport.width}x${viewport.height}`;
+      const upright = viewport.height > viewport.width;
+      const context = await phones.newContext({ viewport, hasTouch: true, isMobile: true,
+        serviceWorkers: "block" });
+      const page = await context.newPage();
+      await page.clock.install({ time: new Date("2026-06-10T20:00:00Z") });
+      await page.clock.pauseAt(new Date("2026-06-10T20:00:01Z"));
+      await page.goto(`http://127.0.0.1:${site.address().port}/?seed=7`);
+      await waiting(page);
+      const targets = async (screen) => {
+        const names = [...Controls[screen].map((n) => `[data-name="${n}"]`), "#tools button"];
+        for (const control of await page.locator(names.join(", ")).filter({ visible: true }).all()) {
+          const box = await control.boundingBox();
+          const name = await control.evaluate((e) => e.dataset.name ?? e.id);
+          assert.ok(box.width >= 24 && box.height >= 24,
+            `${where}, ${name}: ${box.width} x ${box.height}`);
+        }
+        assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= viewport.width,
+          `${where}: no sideways scrolling`);
+      };
+      await run(page, 200);
+      await targets("builder");
+      await shot(page, `phone-${where}-builder`);
+
+      await element(page, "Command4(0)").tap();
+      await run(page, 50);
+      const sheet = page.locator("#sheet");
+      const box = await sheet.boundingBox();
+      assert.ok(box.x >= 0 && box.x + box.width <= viewport.width, `${where}: the sheet stands whole`);
+      const lines = await sheet.locator(".text p").all();
+      assert.equal(lines.length, 9);
+      assert.equal(await lines[2].textContent(), "");
+      assert.ok((await lines[2].boundingBox()).height > 10, "the empty line has its height");
+      assert.ok(await sheet.locator("svg.icon").evaluate((i) => i.getBoundingClientRect().width) >= 32);
+      await targets("builder");
+      await shot(page, `phone-${where}-sheet`);
+      await sheet.locator("button").tap();
+      await page.waitForFunction(() => !document.getElementById("sheet").open);
+      await run(page, 50);
+
+      await element(page, "Command2").tap();
+      await run(page, 100);
+      await targets("lineups");
+      await shot(page, `phone-${where}-lineups`);
+      await element(page, "Command5").tap();
+      await run(page, 100);
+      await targets("match");
+
+      // Upright, the captions follow every new line of the commentary, below the picture.
+      const captions = page.locator("#captions .line");
+      assert.equal(await captions.isVisible(), upright, where);
+      const seen = new Set();
+      for (let second = 0; upright && second < 12; ++second) {
+        await run(page, 1000);
+        const line = await text(page, "Announcer");
+        assert.equal(await captions.textContent(), line);
+        seen.add(line);
+      }
+      if (upright) {
+        assert.ok(seen.size >= 3, `the captions followed ${seen.size} lines`);
+        assert.ok(await captions.evaluate((c) => parseFloat(getComputedStyle(c).fontSize)) >= 16);
+        const picture = await page.locator("#broadcast").boundingBox();
+        assert.ok((await captions.boundingBox()).y >= picture.y + picture.height, "below the picture");
+        await shot(page, `phone-${where}-captions`);
+      }
+
+      // A tap on a player shows his name.
+      const player = await page.evaluate(() => {
+        for (const f of document.querySelectorAll('[data-role="figure"]:not([hidden])')) {
+          const r = f.getBoundingClientRect();
+          const x = r.x + r.width / 2, y = r.y + r.height / 2;
+          if (f.title && document.elementFromPoint(x, y)?.closest('[data-role="figure"]') === f)
+            return { x, y, name: f.title };
+        }
+        return null;
+      });
+      assert.ok(player, "a player to tap");
+      await page.touchscreen.tap(player.x, player.y);
+      assert.equal(await page.locator("#tip").textContent(), player.name);
+      assert.equal(await page.locator("#tip").isVisible(), true);
+      await shot(page, `phone-${where}-name`);
+      await run(page, 3000);
+      assert.equal(await page.locator("#tip").isVisible(), false, "the name goes after a while");
+      await context.close();
+    }
+  } finally {
+    await phones.close();
+    site.close();
+  }
+});
+
+test("the page says in a sentence why the broadcast cannot play; a seed of 64 bits plays",
+  async () => {
+    const NotLoaded = "The broadcast could not be loaded. Check the connection and try again.";
+    const cases = [
+      { what: "no WebAssembly", init: () => delete window.WebAssembly,
+        says: "This browser cannot play the broadcast: it has no WebAssembly." },
+      { what: "the WebAssembly not loaded", block: "**/blunderfest.wasm", says: NotLoaded },
+      { what: "the program not loaded", block: "**/blunderfest.js", says: NotLoaded },
+      { what: "a seed of 2^64", query: "?seed=18446744073709551616",
+        says: "The seed must be a whole number from 0 to 18446744073709551615, not " +
+          "'18446744073709551616'." },
+      { what: "a seed that is no number", query: "?seed=-1",
+        says: "The seed must be a whole number from 0 to 18446744073709551615, not '-1'." },
+      { what: "the largest seed", query: "?seed=18446744073709551615", says: null },
+    ];
+    const fresh = await chromium.launch(Chromium);
+    const site = await serve(process.env.SITE);
+    const address = `http://127.0.0.1:${site.address().port}/`;
+    try {
+      for (const c of cases) {
+        const context = await fresh.newContext({ serviceWorkers: "block" });
+        const page = await context.newPage();
+        if (c.init) await page.addInitScript(c.init);
+        if (c.block) await page.route(c.block, (route) => route.abort());
+        await page.goto(address + (c.query ?? ""));
+        if (c.says === null) {
+          await waiting(page);
+          assert.equal(await page.locator("#notice").isVisible(), false, c.what);
+        } else {
+          await page.locator("#notice").waitFor({ state: "visible" });
+          assert.equal(await page.locator("#notice p").textContent(), c.says, c.what);
+          assert.equal(await page.locator("#broadcast").isVisible(), false, c.what);
+          assert.equal(await page.evaluate(() => document.activeElement.closest("#notice") !== null),
+            true, c.what);
+          await shot(page, `failed-${c.what.replaceAll(" ", "-")}`);
+        }
+        await context.close();
+      }
+      // Without JavaScript, only the notice shows.
+      const context = await fresh.newContext({ javaScriptEnabled: false });
+      const page = await context.newPage();
+      await page.goto(address);
+      assert.equal(await page.locator(".noscript").isVisible(), true);
+      for (const hidden of ["#broadcast", "#tools", "#notice"])
+        assert.equal(await page.locator(hidden).isVisible(), false, hidden);
+      await context.close();
+    } finally {
+      await fresh.close();
+      site.close();
+    }
+  });
+
+test("a new version deployed: the returning visit that sees it says so, and reloads into it " +
+  "when asked", async () => {
+  // Real time, a site and a browser of its own: the service workers come and go as they please.
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), "blunderfest-site-"));
+  fs.cpSync(process.env.SITE, dir, { recursive: true });
+  const site = await serve(dir);
+  const fresh = await chromium.launch(Chromium);
+  try {
+    const page = await fresh.newPage();
+    await page.goto(`http://127.0.0.1:${site.address().port}/`);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null,
+      { timeout: 60000 });
+    assert.equal(await page.locator("#notice").isVisible(), false, "nothing new on a first visit");
+    fs.appendFileSync(path.join(dir, "sw.js"), "// the next version\n");
+    await page.reload();
+    await page.locator("#notice").waitFor({ state: "visible", timeout: 60000 });
+    assert.equal(await page.locator("#notice p").textContent(), "A new version is ready");
+    await shot(page, "update");
+    // The broadcast goes on under the notice until the user asks.
+    await element(page, "Command2").click();
+    await page.waitForFunction(() => !document.querySelector('[data-name="Picture6"]').hidden);
+    await page.evaluate(() => (window.before = true));
+    await page.locator("#notice button").click();
+    await page.waitForFunction(() => !window.before && typeof Broadcast === "object" &&
+      Broadcast.state().waiting, null, { timeout: 60000 });
+    assert.equal(await page.locator("#notice").isVisible(), false);
+  } finally {
+    await fresh.close();
+    site.close();
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+});

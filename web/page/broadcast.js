@@ -3,13 +3,21 @@
 // page never calls into the program: it queues inputs and wakes the
 // program's wait.
 globalThis.Broadcast = (() => {
-  const seed = new URLSearchParams(location.search).get("seed") ?? "";
-  if (seed && !/^\d+$/.test(seed)) console.warn(`blunderfest: the seed ${seed} is not a number`);
+  const seed = new URLSearchParams(location.search).get("seed");
+  // The builder's first control has the focus when the window first shows.
+  addEventListener("drawn", Keys.focusFirst, { once: true });
   return {
     step: Clock.step,
     waitFor: Clock.waitFor,
     takeInput: Clock.takeInput,
-    seed: () => (/^\d+$/.test(seed) ? seed : ""),
+    // The seed as the address gives it (null without one): the program refuses
+    // one that is not a seed.
+    seed: () => seed ?? "",
+    refuse: (why) => Notice.fail(why, "Play without a seed", () => {
+      const address = new URL(location.href);
+      address.searchParams.delete("seed");
+      location.assign(address);
+    }),
     create: Elements.create,
     place: Elements.place,
     panel: Elements.panel,

@@ -62,7 +62,8 @@ const Elements = (() => {
     const el = id === 0 ? root : document.createElement(tags[kind]);
     el.classList.add(kind);
     el.dataset.name = index >= 0 ? `${name}(${index})` : name;
-    nodes[id] = { el, kind, role, id };
+    nodes[id] = { el, kind, role, id, container };
+    if (role) el.dataset.role = role;
     if (id !== 0) nodes[container].el.append(el);
     if (kind === "button") {
       el.type = "button";
@@ -72,6 +73,14 @@ const Elements = (() => {
     } else if (kind === "image") {
       el.alt = "";
       el.draggable = false;
+    } else if (kind === "shape" || kind === "line") {
+      // Drawing only: nothing a screen reader could name.
+      el.setAttribute("aria-hidden", "true");
+    }
+    if (role === "figure") {
+      // A player: his name is the figure's, for screen readers and a tap.
+      el.setAttribute("role", "img");
+      el.tabIndex = -1;
     }
     if (role === "commentary") {
       // Screen readers announce every new line.
@@ -83,6 +92,7 @@ const Elements = (() => {
   function place(id, left, top, width, height, visible, z) {
     const node = nodes[id];
     const { el, kind } = node;
+    const toggled = el.hidden === !!visible;
     el.hidden = !visible;
     if (id === 0) {
       // The window itself: the page's own notices lie in front of it.
@@ -96,9 +106,8 @@ const Elements = (() => {
     if (kind === "line" || kind === "shape") return;
     // What has moved once moves again (the figures, the ball, the bomb): it
     // gets a layer of its own, which the browser moves without painting.
-    if (node.box && (node.box.left !== left || node.box.top !== top) &&
-        (kind === "panel" || kind === "image"))
-      el.classList.add("moving");
+    const moved = !node.box || node.box.left !== left || node.box.top !== top;
+    if (node.box && moved && (kind === "panel" || kind === "image")) el.classList.add("moving");
     const s = el.style;
     s.left = `${left}px`;
     s.top = `${top}px`;
@@ -110,6 +119,9 @@ const Elements = (() => {
     }
     node.box = { left, top, width, height };
     if (kind === "image") imageBox(node);
+    if (kind === "button" || kind === "list") Targets.place(node);
+    // Upright, the page fits the builder's and the lineups' screens when they are up.
+    if (node.role === "screen" && (toggled || moved)) Fit.fit();
   }
 
   function panel(id, back, border, toolTip, picture, pictureWidth, pictureHeight) {
@@ -118,6 +130,7 @@ const Elements = (() => {
     el.classList.toggle("framed", !!border);
     if (toolTip) el.title = toolTip;
     else el.removeAttribute("title");
+    if (nodes[id].role === "figure") el.setAttribute("aria-label", toolTip);
     el.style.backgroundImage = picture ? `url("pictures/${picture}")` : "";
     el.style.backgroundSize = picture ? `${pictureWidth}px ${pictureHeight}px` : "";
   }
@@ -128,6 +141,7 @@ const Elements = (() => {
     const { el } = node;
     el.textContent = caption.replace(/\r\n?/g, "\n");
     font(el, serif, pixels, bold, italic);
+    if (node.role === "commentary") Captions.follow(el.textContent);
     el.style.color = colour(fore);
     el.style.backgroundColor = opaque ? colour(back) : "";
     el.style.textAlign = ["left", "right", "center"][align];
@@ -142,18 +156,30 @@ const Elements = (() => {
     }
   }
 
-  // The design's tab indices come first, in their order; a control without one
-  // (the lineups' and the match's buttons) follows in the page's order.
+  // A control's place in the design's tab order, which keys.js keeps; a
+  // control without one (the lineups' and the match's buttons) follows in the
+  // page's order.
+  function tabOrder(el, tabIndex) {
+    if (tabIndex >= 0) el.dataset.tab = tabIndex;
+    else delete el.dataset.tab;
+  }
+
   function button(id, caption, serif, pixels, bold, italic, coloured, back, enabled, tabIndex) {
     const { el } = nodes[id];
     const key = mnemonic(el, caption);
-    if (key) el.accessKey = key;
-    else el.removeAttribute("accesskey");
+    // keys.js answers Alt and the letter; the browser's access key, which
+    // tells assistive technology the key, goes to one button of those that
+    // share a letter.
+    el.removeAttribute("accesskey");
+    if (key) {
+      el.dataset.key = key;
+      if (!root.querySelector(`button[accesskey="${key}"]`)) el.accessKey = key;
+    } else delete el.dataset.key;
     font(el, serif, pixels, bold, italic);
     el.classList.toggle("coloured", !!coloured);
     el.style.setProperty("--face", coloured ? colour(back) : "");
     el.disabled = !enabled;
-    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : 0;
+    tabOrder(el, tabIndex);
   }
 
   function list(id, entries, chosen, serif, pixels, bold, italic, tabIndex) {
@@ -165,7 +191,7 @@ const Elements = (() => {
     }
     el.selectedIndex = chosen < wanted.length ? chosen : -1;
     font(el, serif, pixels, bold, italic);
-    el.tabIndex = tabIndex >= 0 ? tabIndex + 1 : 0;
+    tabOrder(el, tabIndex);
   }
 
   function name(id, spoken) {
@@ -193,6 +219,7 @@ const Elements = (() => {
     root,
     colour,
     node: (id) => nodes[id],
+    withRole: (role) => nodes.filter((node) => node.role === role),
     create,
     place,
     panel,

@@ -8,7 +8,10 @@ const End = (() => {
     Clock.end();
     Sheet.close();
     Voice.stop();
+    Tip.hide();
     document.body.classList.add("ended");
+    // The stopped broadcast leaves the tab order and the screen reader's way.
+    Elements.root.inert = true;
     notice.hidden = false;
     notice.querySelector("button").focus();
   }

@@ -1,14 +1,66 @@
-// Alt and a button's underlined letter click it, as on the desktop, in every
-// browser (each has its own keys for access keys, and some none).
-document.addEventListener("keydown", (event) => {
-  if (!event.altKey || event.ctrlKey || event.metaKey || event.key.length !== 1) return;
-  if (Sheet.isOpen() || Clock.ended()) return;
-  const key = event.key.toLowerCase();
-  const target = Array.from(Elements.root.querySelectorAll("button[accesskey]")).find(
-    (b) => b.accessKey === key && !b.disabled && b.offsetParent !== null && !b.closest("[hidden]"),
-  );
-  if (!target) return;
-  event.preventDefault();
-  target.focus();
-  target.click();
-});
+// The window's keyboard, as on the desktop, in every browser (each has its
+// own keys for access keys, and some none): Alt and a button's underlined
+// letter click it, or, where several buttons shown share the letter (the
+// two "&Random"), move the focus from one to the next without clicking; Tab
+// and Shift+Tab follow the design's tab order.
+const Keys = (() => {
+  const root = Elements.root;
+  const usable = (el) => !el.disabled && el.offsetParent !== null && !el.closest("[hidden]");
+  // The window's controls shown, in the design's tab order: those with a
+  // place in it first, the others after them in the page's order.
+  const tabOrder = () =>
+    Array.from(root.querySelectorAll("button, select"))
+      .filter(usable)
+      .sort((a, b) => (a.dataset.tab ?? Infinity) - (b.dataset.tab ?? Infinity));
+
+  function mnemonic(event) {
+    const key = event.key.toLowerCase();
+    const [...all] = root.querySelectorAll("button[data-key]");
+    const sharing = all.filter((b) => b.dataset.key === key && usable(b));
+    sharing.sort((a, b) => (a.dataset.tab ?? Infinity) - (b.dataset.tab ?? Infinity));
+    if (sharing.length === 0) return;
+    event.preventDefault();
+    if (sharing.length === 1) {
+      sharing[0].focus();
+      sharing[0].click();
+      return;
+    }
+    const at = sharing.indexOf(document.activeElement);
+    sharing[(at + 1) % sharing.length].focus();
+  }
+
+  function tab(event) {
+    const order = tabOrder();
+    const focused = document.activeElement;
+    const at = order.indexOf(focused);
+    // The page's own controls keep the page's order; from nowhere, or from a
+    // control just hidden, the window's first control shown has the focus.
+    if (at < 0 && focused !== document.body && !root.contains(focused)) return;
+    const next = at < 0 ? 0 : at + (event.shiftKey ? -1 : 1);
+    if (order.length === 0) return;
+    if (next >= order.length) {
+      // Past the window's last control: on to the page's own buttons.
+      const after = Array.from(document.querySelectorAll("#tools button")).find(usable);
+      if (!after) return;
+      event.preventDefault();
+      after.focus();
+      return;
+    }
+    event.preventDefault();
+    order[(next + order.length) % order.length].focus();
+  }
+
+  document.addEventListener("keydown", (event) => {
+    if (Sheet.isOpen() || Clock.ended() || event.ctrlKey || event.metaKey) return;
+    if (event.key === "Tab" && !event.altKey) tab(event);
+    else if (event.altKey && event.key.length === 1) mnemonic(event);
+  });
+
+  return {
+    // The builder's first control takes the focus when the window first shows.
+    focusFirst() {
+      const first = tabOrder()[0];
+      if (first && !root.contains(document.activeElement)) first.focus();
+    },
+  };
+})();

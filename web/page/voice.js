@@ -3,7 +3,7 @@
 // ?voice=1 or the page's Voice button has it on.
 const Voice = (() => {
   const available = "speechSynthesis" in window;
-  let on = new URLSearchParams(location.search).get("voice") === "1" && available;
+  let on = new URLSearchParams(location.search).get("voice") === "1";
   let utterance = null; // the line being read
 
   function say(line) {
@@ -32,15 +32,26 @@ const Voice = (() => {
     else speechSynthesis.resume();
   });
 
+  // The browser may have speech synthesis and no voice to speak with (its
+  // voices come a little after the page): asked for then, the button says so
+  // instead of reading to silence.
   const button = document.getElementById("voice");
-  if (!available) button.hidden = true;
+  const voiced = () => available && speechSynthesis.getVoices().length > 0;
+  let asked = on; // the user or the address has asked for the voice
   function show() {
+    const silent = asked && !voiced();
+    if (silent) on = false;
     button.setAttribute("aria-pressed", String(on));
-    button.textContent = on ? "Voice on" : "Voice off";
+    button.textContent = silent ? "No voice available" : on ? "Voice on" : "Voice off";
   }
   button.addEventListener("click", () => {
     on = !on;
+    asked = on;
     if (!on) stop();
+    show();
+  });
+  if (available) speechSynthesis.addEventListener?.("voiceschanged", () => {
+    if (asked && voiced()) on = true;
     show();
   });
   show();
