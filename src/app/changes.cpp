@@ -69,16 +69,30 @@ std::unique_ptr<Sighting> Sighting::of(Element& e) {
   return nullptr;
 }
 
+namespace {
+
+// Where the element is and whether it shows, compared where it lies: most
+// elements change nothing between two looks, and then nothing is copied.
+bool samePlace(const Element& e, const Place& p) {
+  return e.left == p.left && e.top == p.top && e.width == p.width && e.height == p.height &&
+         e.visible == p.visible && e.zorder == p.zorder;
+}
+
+}  // namespace
+
 Change Sighting::look() {
-  Change change;
-  const Place now = placeOf(element);
-  change.first = !seen_;
-  change.moved = change.first || !(now == place_);
+  const bool first = !seen_;
+  const bool moved = first || !samePlace(element, place_);
   // Asked on every look, so that the looks remembered stay the latest.
-  change.restyled = looksChanged() || change.first;
-  if (!change) return change;
+  const bool restyled = looksChanged() || first;
+  if (!moved && !restyled) return {};
+  Change change;
+  change.first = first;
+  change.moved = moved;
+  change.restyled = restyled;
   change.before = place_;
-  change.restacked = !change.first && place_.zorder != now.zorder;
+  const Place now = placeOf(element);
+  change.restacked = !first && place_.zorder != now.zorder;
   place_ = now;
   seen_ = true;
   return change;

@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/program.h"
 #include "qt/painting.h"
@@ -13,7 +15,9 @@
 
 namespace {
 
-void paintWindowless(QPainter& painter, const Item& item) {
+// `ratio` is the device pixel ratio of what `painter` paints on, asked once
+// per frame: asking a widget for it asks its window for its screen.
+void paintWindowless(QPainter& painter, const Item& item, qreal ratio) {
   switch (item.element.kind) {
     case Kind::Shape: {
       const auto& shape = static_cast<const Shape&>(item.element);
@@ -21,7 +25,6 @@ void paintWindowless(QPainter& painter, const Item& item) {
         paintShape(painter, shape);
         break;
       }
-      const qreal ratio = painter.device()->devicePixelRatioF();
       if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
         item.sprite = shapeSprite(shape, ratio);
         item.spriteStale = false;
@@ -46,9 +49,8 @@ void paintWindowless(QPainter& painter, const Item& item) {
 // A painted panel as one picture of its box: its background, its picture,
 // its windowless elements and panels in stacking order, its frame. Made once
 // and copied while nothing inside changes, however the panel moves.
-void paintPanel(QPainter& painter, const Item& item) {
+void paintPanel(QPainter& painter, const Item& item, qreal ratio) {
   const auto& panel = static_cast<const Panel&>(item.element);
-  const qreal ratio = painter.device()->devicePixelRatioF();
   if (item.spriteStale || item.sprite.devicePixelRatio() != ratio) {
     const QSize size = boxOf(panel).size();
     item.sprite = QPixmap(size * ratio);
@@ -59,9 +61,9 @@ void paintPanel(QPainter& painter, const Item& item) {
       inside.drawPixmap(QPoint(0, 0),
                         renderPicture(panel.picture, pictureSize(panel.picture), ratio));
     for (const Item* content : item.contents)
-      if (content->element.visible) paintWindowless(inside, *content);
+      if (content->element.visible) paintWindowless(inside, *content, ratio);
     for (const Item* inner : item.panels)
-      if (inner->element.visible) paintPanel(inside, *inner);
+      if (inner->element.visible) paintPanel(inside, *inner, ratio);
     if (panel.border) paintSunkenFrame(inside, QRect(QPoint(0, 0), size));
     item.spriteStale = false;
   }
@@ -86,26 +88,68 @@ void PanelWidget::repaintPending() {
   pending_.clear();
 }
 
-// A match frame dirties a few small patches scattered over the whole pitch:
-// they are copied from the picture of the panel's background and windowless
-// elements, with the frontmost element (the ball, from kick-off on) and the
-// painted panels (the figures and props) drawn over them.
+// The dirty patches in few copies: every call through a clip of many
+// rectangles costs far more than its pixels, but the toolkit shares a copy
+// of many lines (one a row of each rectangle it meets) out among threads,
+// which costs more again. So the region's bands (rows of rectangles of the
+// same height) are gathered, top to bottom, into boxes of at most 90 such
+// lines, each copied once and kept to the patches by the painter's clip.
+const std::vector<QRect>& PanelWidget::copies(const QRegion& dirty, qreal ratio) {
+  constexpr double MostLines = 90;
+  copies_.clear();
+  // At a fractional ratio a patch's corner falls inside a device pixel, and
+  // a box copied from another corner would round it otherwise: each patch
+  // is copied on its own.
+  if (ratio != std::floor(ratio)) {
+    copies_.assign(dirty.begin(), dirty.end());
+    return copies_;
+  }
+  QRect box;
+  double lines = 0;
+  for (auto r = dirty.begin(); r != dirty.end();) {
+    const int top = r->top(), height = r->height();
+    QRect band;
+    int across = 0;
+    for (; r != dirty.end() && r->top() == top; ++r, ++across) band |= *r;
+    const double bandLines = across * height * ratio;
+    if (!box.isEmpty() && lines + bandLines > MostLines) {
+      copies_.push_back(box);
+      box = QRect();
+      lines = 0;
+    }
+    if (bandLines <= MostLines) {
+      box |= band;
+      lines += bandLines;
+      continue;
+    }
+    // A band too tall for one copy: in slices of as many rows as fit.
+    const int rows = std::max(1, static_cast<int>(MostLines / (across * ratio)));
+    for (int y = band.top(); y <= band.bottom(); y += rows)
+      copies_.push_back(band & QRect(band.left(), y, band.width(), rows));
+  }
+  if (!box.isEmpty()) copies_.push_back(box);
+  return copies_;
+}
+
+// A match frame dirties a few dozen small patches scattered over the whole
+// pitch: they are copied from the picture of the panel's background and
+// windowless elements, with the frontmost element (the ball, from kick-off
+// on) and the painted panels (the figures and props) drawn over them.
 void PanelWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRegion& dirty = event->region();
   const qreal ratio = devicePixelRatioF();
   updateLayer(ratio);
-  // Patch by patch: a small copy stays on this thread, where one copy of the
-  // whole panel through the clip would be shared out among threads.
-  for (const QRect& r : dirty)
+  for (const QRect& r : copies(dirty, ratio))
     painter.drawPixmap(QPointF(r.topLeft()), layer_,
                        QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
   if (!windowless.empty()) {
     const Item* front = windowless.back();
-    if (front->element.visible && dirty.intersects(front->bounds)) paintWindowless(painter, *front);
+    if (front->element.visible && dirty.intersects(front->bounds))
+      paintWindowless(painter, *front, ratio);
   }
   for (const Item* item : painted)
-    if (item->element.visible && dirty.intersects(item->bounds)) paintPanel(painter, *item);
+    if (item->element.visible && dirty.intersects(item->bounds)) paintPanel(painter, *item, ratio);
   if (panel_.border) paintSunkenFrame(painter, rect());
 }
 
@@ -146,7 +190,7 @@ void PanelWidget::updateLayer(qreal ratio) {
   for (std::size_t i = 0; i + 1 < windowless.size(); ++i) {
     const Item* item = windowless[i];
     if (item->element.visible && layerDirty_.intersects(item->bounds))
-      paintWindowless(painter, *item);
+      paintWindowless(painter, *item, ratio);
   }
   layerDirty_ = QRegion();
 }

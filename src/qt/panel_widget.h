@@ -84,11 +84,13 @@ class PanelWidget : public QWidget {
 
  private:
   void updateLayer(qreal ratio);
+  const std::vector<QRect>& copies(const QRegion& dirty, qreal ratio);
 
   Panel& panel_;
   QPixmap layer_;
   QRegion layerDirty_;
   std::vector<QRect> pending_;
+  std::vector<QRect> copies_;  // kept between frames, so that a frame allocates nothing
 };
 
 // The window: the program's own panel as a fixed-size dialog. Closing it
