@@ -3,25 +3,10 @@
 #include "app/form1.h"
 
 const char* nameOf(MomentKind kind) {
-  switch (kind) {
-    case MomentKind::Interjection:
-      return "interjection";
-    case MomentKind::HalfTime:
-      return "half time";
-    case MomentKind::FullTime:
-      return "full time";
-    case MomentKind::Football:
-      return "football dream";
-    case MomentKind::Injury:
-      return "injury";
-    case MomentKind::Card:
-      return "card";
-    case MomentKind::Goal:
-      return "goal";
-    case MomentKind::SignOff:
-      break;
-  }
-  return "sign-off";
+  static constexpr const char* Names[] = {"interjection",   "half time", "full time",
+                                          "football dream", "injury",    "card",
+                                          "goal",           "sign-off"};
+  return Names[static_cast<int>(kind)];
 }
 
 // The start second goes with the match it names: a refused code leaves an
