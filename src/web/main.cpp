@@ -61,6 +61,7 @@ int main() {
   // They live on after main() returns: the page keeps showing the end.
   static WebPlatform platform;
   static const std::unique_ptr<Program> program = makeProgram(platform);
+  web_pause();  // a break for the browser between the program and its window
   static WebView view{*program};
   applyOptions(*options, platform);
   // A code that is refused leaves a match of the program's own.

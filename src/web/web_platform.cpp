@@ -41,7 +41,10 @@ void WebPlatform::processEventsOnce() {
 }
 
 bool WebPlatform::await(bool modal) {
-  if (view_ && caughtUp()) view_->sync();
+  if (view_ && caughtUp())
+    view_->sync();
+  else
+    web_pause();  // catching up or hurrying, without a break of its own
   web_wait(static_cast<double>(nextDue()));
   bool ok = false;
   int element = 0, entry = 0;

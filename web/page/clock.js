@@ -31,12 +31,6 @@ const Clock = (() => {
   }
 
   function waitFor(target, wakeUp) {
-    if (!performance.getEntriesByName("first-sync").length) {
-      // The program has drawn the window: the frame that shows it comes next.
-      performance.mark("first-sync");
-      requestAnimationFrame(() => performance.mark("first-frame"));
-      dispatchEvent(new Event("drawn"));
-    }
     if (inputs.length > 0 || (step() >= target && hiddenSince === null)) {
       wakeUp(); // nothing to wait for: the program goes on at once
       return;

@@ -98,7 +98,7 @@ const Elements = (() => {
       // The window itself: the page's own notices lie in front of it.
       root.style.width = `${width}px`;
       root.style.height = `${height}px`;
-      Fit.fit();
+      Fit.refit();
       return;
     }
     el.style.zIndex = z;
@@ -121,7 +121,7 @@ const Elements = (() => {
     if (kind === "image") imageBox(node);
     if (kind === "button" || kind === "list") Targets.place(node);
     // Upright, the page fits the builder's and the lineups' screens when they are up.
-    if (node.role === "screen" && (toggled || moved)) Fit.fit();
+    if (node.role === "screen" && (toggled || moved)) Fit.refit();
   }
 
   function panel(id, back, border, toolTip, picture, pictureWidth, pictureHeight) {
