@@ -18,6 +18,9 @@ class WebView {
   // cheap when nothing changed. The first sync builds the whole page tree.
   void sync();
 
+  // Whether the page's window has been built and shown.
+  bool shown() const { return shown_; }
+
   // The element that the page calls `id`, or none.
   Element* elementOf(int id) const;
 

@@ -5,28 +5,32 @@
 // place until the program has drawn it whole (shown).
 const Start = (() => {
   const Budget = 8; // milliseconds of work between two hand-overs
-  const channel = new MessageChannel(); // a task of its own, at once, unlike a timer
-  let since = performance.now(); // when the program last got control back
-  let resume = null;
-  channel.port1.onmessage = () => {
-    since = performance.now();
-    const wakeUp = resume;
-    resume = null;
-    wakeUp();
+  // Tasks of their own, at once, unlike a timer's.
+  const channel = new MessageChannel();
+  const next = [];
+  channel.port1.onmessage = () => next.shift()();
+  const soon = (then) => {
+    next.push(then);
+    channel.port2.postMessage(null);
   };
+  let since = performance.now(); // when the program last got control back
 
   return {
     pause(wakeUp) {
       if (performance.now() - since < Budget) return wakeUp();
-      resume = wakeUp;
-      channel.port2.postMessage(null);
+      soon(() => {
+        since = performance.now();
+        wakeUp();
+      });
     },
     shown() {
       Elements.root.classList.remove("building");
       // The program has drawn the window: the frame that shows it comes next.
       performance.mark("first-sync");
       requestAnimationFrame(() => performance.mark("first-frame"));
-      dispatchEvent(new Event("drawn"));
+      // What follows the window's showing (the first control's focus, the
+      // offline cache) in a task of its own.
+      soon(() => dispatchEvent(new Event("drawn")));
     },
   };
 })();
