@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
@@ -30,6 +31,12 @@ struct Options {
   // Each commentary line goes to standard output with the match clock.
   bool transcript = false;
 };
+
+// A seed as typed: digits only (no sign, blank or base prefix), a whole number
+// of 64 bits. Anything else is refused, and `why` says so, quoting `shown`,
+// the text as the platform may show it.
+std::optional<std::uint64_t> parseSeed(std::string_view text, std::string_view shown,
+                                       std::string& why);
 
 // Hands the options to the core through its platform, before start-up.
 inline void applyOptions(const Options& options, Platform& platform) {

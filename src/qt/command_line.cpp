@@ -124,16 +124,10 @@ CommandLine readCommandLine(const QStringList& arguments) {
 
   CommandLine line;
   if (parser.isSet(seed)) {
-    // Digits only: no sign, blank or base prefix that the number conversion
-    // would otherwise let through.
     const QString text = parser.value(seed);
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,20}$"));
-    bool ok = digits.match(text).hasMatch();
-    const std::uint64_t value = ok ? text.toULongLong(&ok, 10) : 0;
-    if (!ok)
-      return refuse(QStringLiteral("The seed must be a whole number from 0 to %1, not '%2'.")
-                        .arg(LargestSeed, printable(text)));
-    line.options.seed = value;
+    std::string why;
+    line.options.seed = parseSeed(text.toStdString(), printable(text).toStdString(), why);
+    if (!line.options.seed) return refuse(QString::fromStdString(why));
   }
   if (parser.isSet(scale)) {
     // A plain decimal number: no sign, exponent, blank or word such as "inf".

@@ -2,10 +2,8 @@
 // The page's address carries the options: ?seed=N, ?match=CODE with
 // &at=MM:SS (and, for the page, ?voice=1).
 
-#include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -33,18 +31,12 @@ std::string taken(char* text) {
 std::optional<Options> optionsOfTheAddress(std::string& badTime) {
   Options options;
   if (const std::string text = taken(web_parameter("seed")); !text.empty()) {
-    std::uint64_t seed = 0;
-    const char* end = text.data() + text.size();
-    const bool digits = text.find_first_not_of("0123456789") == std::string::npos;
-    if (auto [rest, error] = std::from_chars(text.data(), end, seed);
-        !digits || error != std::errc() || rest != end) {
-      const std::string why = "The seed must be a whole number from 0 to " +
-                              std::to_string(std::numeric_limits<std::uint64_t>::max()) +
-                              ", not '" + text + "'.";
+    std::string why;
+    options.seed = parseSeed(text, text, why);
+    if (!options.seed) {
       web_refuse(why.c_str());
       return std::nullopt;
     }
-    options.seed = seed;
   }
   if (std::string code = taken(web_parameter("match")); !code.empty()) options.match = code;
   if (const std::string at = taken(web_parameter("at")); !at.empty() && options.match)

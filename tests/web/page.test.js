@@ -634,6 +634,9 @@ test("a new version deployed: the returning visit that sees it says so, and relo
     await page.reload();
     await page.locator("#notice").waitFor({ state: "visible", timeout: 60000 });
     assert.equal(await page.locator("#notice p").textContent(), "A new version is ready");
+    // The window makes room for the notice rather than lying under it.
+    await page.waitForFunction(() => document.getElementById("broadcast").getBoundingClientRect()
+      .top >= document.getElementById("notice").getBoundingClientRect().bottom);
     await shot(page, "update");
     // The broadcast goes on under the notice until the user asks.
     await element(page, "Command2").click();

@@ -3,6 +3,7 @@
 const Fit = (() => {
   const broadcast = Elements.root;
   const tools = document.getElementById("tools");
+  const notice = document.getElementById("notice");
   const ToolsHeight = 40;
   const CaptionsRoom = 120; // under the picture, for two lines of captions and a word
   let fitted = 0; // the scale the picture was last drawn at
@@ -36,8 +37,12 @@ const Fit = (() => {
     const style = broadcast.style.width ? broadcast.style : getComputedStyle(broadcast);
     const width = parseFloat(style.width);
     const height = parseFloat(style.height);
+    // A new version's notice along the top takes its room from the picture
+    // rather than covering the window's top.
+    const told = notice.hidden || document.body.classList.contains("failed") ? 0
+      : notice.offsetHeight;
     const vw = document.documentElement.clientWidth;
-    const vh = document.documentElement.clientHeight;
+    const vh = document.documentElement.clientHeight - told;
     const upright = vh > vw;
     const up = upright ? screenUp(width, height) : null;
     // Upright, the builder or the lineups fill the width while they are up,
@@ -50,10 +55,10 @@ const Fit = (() => {
       // During the match the commentary follows below the picture in captions.
       const free = vh - 2 * ToolsHeight - height * scale;
       top = Math.max(0, (free - CaptionsRoom) / 2);
-      captionsTop = top + height * scale;
+      captionsTop = told + top + height * scale;
     } else if (up) top = (vh - 2 * ToolsHeight - shown.height * scale) / 2;
     const left = (vw - shown.width * scale) / 2 - shown.left * scale;
-    top -= shown.top * scale;
+    top += told - shown.top * scale;
     broadcast.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     if (scale !== fitted) {
       // The moving elements' own layers are drawn afresh at the new scale.
@@ -69,6 +74,7 @@ const Fit = (() => {
     tools.classList.toggle("beside", beside);
   }
   addEventListener("resize", fit);
+  new ResizeObserver(fit).observe(notice);
 
   const fullScreen = document.getElementById("fullscreen");
   if (!document.fullscreenEnabled) fullScreen.hidden = true;
