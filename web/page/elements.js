@@ -89,8 +89,9 @@ const Elements = (() => {
     }
   }
 
-  // Only what changed is written: every write has the browser look at the
-  // element's style again before the next frame.
+  // Only what changed is written, and nothing is built for the rest: most
+  // calls move a figure or the ball and leave its size, stacking and
+  // visibility as they were.
   function place(id, left, top, width, height, visible, z) {
     const node = nodes[id];
     const { el, kind, box } = node;
