@@ -72,9 +72,12 @@ Element* WebView::elementOf(int id) const {
 
 void WebView::sync() {
   for (std::size_t id = 0; id < seen_.size(); ++id) {
+    // The first sync builds every element whole, hidden or not.
+    if (synced_ && insideHidden(seen_[id]->element)) continue;
     const Change change = seen_[id]->look();
     if (change) apply(*seen_[id], change, static_cast<int>(id));
   }
+  synced_ = true;
   if (namesDirty_) applyNames();
 }
 

@@ -14,8 +14,8 @@ class WebView {
  public:
   explicit WebView(Program& program);  // builds the whole page tree from its elements
 
-  // Brings the page up to date with the element structs (changed ones only);
-  // cheap when nothing changed.
+  // Brings the page up to date with the element structs (changed ones only,
+  // and only those that can show); cheap when nothing changed.
   void sync();
 
   // The element that the page calls `id`, or none.
@@ -27,5 +27,6 @@ class WebView {
 
   Program& program_;
   std::vector<std::unique_ptr<Sighting>> seen_;  // by id: the window's own panel first
+  bool synced_ = false;                          // the whole page has been built once
   bool namesDirty_ = true;  // a syllable list changed: the names that tell its country
 };
