@@ -49,6 +49,12 @@ class Tracked final : public Sighting {
 
 Place placeOf(const Element& e) { return {e.left, e.top, e.width, e.height, e.visible, e.zorder}; }
 
+bool insideHidden(const Element& element) {
+  for (const Panel* c = element.container; c; c = c->container)
+    if (!c->visible) return true;
+  return false;
+}
+
 std::unique_ptr<Sighting> Sighting::of(Element& e) {
   switch (e.kind) {
     case Kind::Panel:

@@ -19,6 +19,13 @@ struct Place {
 
 Place placeOf(const Element& element);
 
+// Whether a container of the element is hidden. What such an element
+// changes cannot show: a view may leave it alone and take its changes up all
+// at once when it finds its containers shown again, before anything of it is
+// drawn. During the match most of the window (the builder, the lineups, the
+// figures off the pitch) lies in hidden containers.
+bool insideHidden(const Element& element);
+
 // What changed in one element since the last look at it.
 struct Change {
   bool first = false;      // never looked at before: everything counts as changed

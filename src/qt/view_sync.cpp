@@ -27,17 +27,6 @@ QString colouredButtonStyle(Color back) {
       .arg(face.name(), light, dark);
 }
 
-// Whether a container of the element is hidden. What such an element
-// changes cannot show: its changes are taken up all at once by the sync
-// that finds its containers shown again, before anything of it is painted.
-// During the match most of the window (the builder, the lineups, the figures
-// off the pitch) lies in hidden containers.
-bool insideHidden(const Element& element) {
-  for (const Panel* c = element.container; c; c = c->container)
-    if (!c->visible) return true;
-  return false;
-}
-
 void sortByZorder(std::vector<Item*>& items) {
   std::stable_sort(items.begin(), items.end(), [](const Item* a, const Item* b) {
     return a->element.zorder < b->element.zorder;

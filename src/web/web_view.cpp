@@ -72,6 +72,9 @@ Element* WebView::elementOf(int id) const {
 void WebView::sync() {
   if (!shown_) return build();
   for (std::size_t id = 0; id < seen_.size(); ++id) {
+    // What lies in a hidden container waits until it shows (the build made
+    // every element whole, hidden or not).
+    if (insideHidden(seen_[id]->element)) continue;
     const Change change = seen_[id]->look();
     if (change) apply(*seen_[id], change, static_cast<int>(id));
   }

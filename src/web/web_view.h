@@ -14,8 +14,9 @@ class WebView {
  public:
   explicit WebView(Program& program);
 
-  // Brings the page up to date with the element structs (changed ones only);
-  // cheap when nothing changed. The first sync builds the whole page tree.
+  // Brings the page up to date with the element structs (changed ones only,
+  // and only those that can show); cheap when nothing changed. The first
+  // sync builds the whole page tree.
   void sync();
 
   // Whether the page's window has been built and shown.

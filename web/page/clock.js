@@ -13,30 +13,34 @@ const Clock = (() => {
   // The inputs as the program takes them (src/web/page.h): [kind, element, entry].
   const Input = { Click: 1, Choose: 2, Ok: 3, Stage: 4, Link: 5 };
   const inputs = [];
-  let waiting = null; // { step, wakeUp, timer } while the program waits
+  // The program's wait, while it waits: what resumes it, the step it waits
+  // for and the timer armed for that step.
+  let resume = null;
+  let target = 0;
+  let timer = null;
   let ended = false;
 
   function wake() {
-    if (!waiting || hiddenSince !== null) return;
-    if (inputs.length === 0 && step() < waiting.step) {
+    if (!resume || hiddenSince !== null) return;
+    clearTimeout(timer);
+    if (inputs.length === 0 && step() < target) {
       // Early (or the tab was hidden meanwhile): wait for the rest.
-      clearTimeout(waiting.timer);
-      waiting.timer = setTimeout(wake, Math.ceil(msUntil(waiting.step)));
+      timer = setTimeout(wake, Math.ceil(msUntil(target)));
       return;
     }
-    const { wakeUp, timer } = waiting;
-    clearTimeout(timer);
-    waiting = null;
+    const wakeUp = resume;
+    resume = null;
     wakeUp();
   }
 
-  function waitFor(target, wakeUp) {
-    if (inputs.length > 0 || (step() >= target && hiddenSince === null)) {
+  function waitFor(until, wakeUp) {
+    if (inputs.length > 0 || (step() >= until && hiddenSince === null)) {
       wakeUp(); // nothing to wait for: the program goes on at once
       return;
     }
-    waiting = { step: target, wakeUp, timer: null };
-    if (hiddenSince === null) waiting.timer = setTimeout(wake, Math.ceil(msUntil(target)));
+    resume = wakeUp;
+    target = until;
+    if (hiddenSince === null) timer = setTimeout(wake, Math.ceil(msUntil(target)));
   }
 
   function queue(kind, element = 0, entry = 0) {
@@ -67,6 +71,6 @@ const Clock = (() => {
       inputs.length = 0;
     },
     ended: () => ended,
-    state: () => ({ step: step(), waiting: waiting !== null, inputs: inputs.length, ended }),
+    state: () => ({ step: step(), waiting: resume !== null, inputs: inputs.length, ended }),
   };
 })();

@@ -89,36 +89,53 @@ const Elements = (() => {
     }
   }
 
+  // Only what changed is written, and nothing is built for the rest: most
+  // calls move a figure or the ball and leave its size, stacking and
+  // visibility as they were.
   function place(id, left, top, width, height, visible, z) {
     const node = nodes[id];
-    const { el, kind } = node;
+    const { el, kind, box } = node;
+    const s = el.style;
     const toggled = el.hidden === !!visible;
-    el.hidden = !visible;
+    if (toggled) el.hidden = !visible;
     if (id === 0) {
       // The window itself: the page's own notices lie in front of it.
-      root.style.width = `${width}px`;
-      root.style.height = `${height}px`;
+      s.width = `${width}px`;
+      s.height = `${height}px`;
       Fit.refit();
       return;
     }
-    el.style.zIndex = z;
+    if (node.z !== z) {
+      node.z = z;
+      s.zIndex = z;
+    }
     // A line lies where its ends are, a shape where it is drawn.
     if (kind === "line" || kind === "shape") return;
+    const moved = !box || box.left !== left || box.top !== top;
+    const resized = !box || box.width !== width || box.height !== height;
     // What has moved once moves again (the figures, the ball, the bomb): it
     // gets a layer of its own, which the browser moves without painting.
-    const moved = !node.box || node.box.left !== left || node.box.top !== top;
-    if (node.box && moved && (kind === "panel" || kind === "image")) el.classList.add("moving");
-    const s = el.style;
-    s.left = `${left}px`;
-    s.top = `${top}px`;
-    if (kind === "label" && el.classList.contains("autosize")) {
+    if (moved && box && !node.moving && (kind === "panel" || kind === "image")) {
+      node.moving = true;
+      el.classList.add("moving");
+    }
+    if (moved) {
+      s.left = `${left}px`;
+      s.top = `${top}px`;
+    }
+    if (box) {
+      box.left = left;
+      box.top = top;
+      box.width = width;
+      box.height = height;
+    } else node.box = { left, top, width, height };
+    if (resized && kind === "image") imageBox(node);
+    else if (resized && kind === "label" && el.classList.contains("autosize")) {
       s.width = s.height = "";
-    } else {
+    } else if (resized) {
       s.width = `${width}px`;
       s.height = `${height}px`;
     }
-    node.box = { left, top, width, height };
-    if (kind === "image") imageBox(node);
     if (kind === "button" || kind === "list") Targets.place(node);
     // Upright, the page fits the builder's and the lineups' screens when they are up.
     if (node.role === "screen" && (toggled || moved)) Fit.refit();
@@ -210,9 +227,10 @@ const Elements = (() => {
 
   // Stretched to its box, or at its natural size from the box's corner.
   function imageBox(node) {
-    if (!node.picture || !node.box || node.picture.stretch) return;
-    node.el.style.width = `${node.picture.width}px`;
-    node.el.style.height = `${node.picture.height}px`;
+    if (!node.box) return;
+    const { width, height } = node.picture && !node.picture.stretch ? node.picture : node.box;
+    node.el.style.width = `${width}px`;
+    node.el.style.height = `${height}px`;
   }
 
   return {
