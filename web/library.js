@@ -9,6 +9,14 @@ mergeInto(LibraryManager.library, {
       Broadcast.waitFor(step, wakeUp);
     });
   },
+  web_pause: function () {
+    return Asyncify.handleSleep(function (wakeUp) {
+      Broadcast.pause(wakeUp);
+    });
+  },
+  web_shown: function () {
+    Broadcast.shown();
+  },
   web_input: function (element, entry) {
     var input = Broadcast.takeInput();
     if (!input) return 0;

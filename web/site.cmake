@@ -9,9 +9,9 @@ target_link_libraries(blunderfest_web PRIVATE blunderfest_core)
 set_target_properties(blunderfest_web PROPERTIES OUTPUT_NAME blunderfest SUFFIX .js
   RUNTIME_OUTPUT_DIRECTORY ${SITE})
 # A wait hands control back to the browser through Asyncify: only web_wait
-# suspends the program.
+# and web_pause suspend the program.
 target_link_options(blunderfest_web PRIVATE
-  -sASYNCIFY -sASYNCIFY_IMPORTS=["web_wait"] -sASYNCIFY_STACK_SIZE=65536
+  -sASYNCIFY -sASYNCIFY_IMPORTS=["web_wait","web_pause"] -sASYNCIFY_STACK_SIZE=65536
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
   --js-library ${CMAKE_SOURCE_DIR}/web/library.js)
 set_property(TARGET blunderfest_web APPEND PROPERTY LINK_DEPENDS

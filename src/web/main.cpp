@@ -53,7 +53,11 @@ int main() {
   // They live on after main() returns: the page keeps showing the end.
   static WebPlatform platform;
   static const std::unique_ptr<Program> program = makeProgram(platform);
+  // Between the pieces of the start-up the browser may take control back
+  // (when the program has held it long), so that the page stays responsive.
+  web_pause();
   static WebView view{*program};
+  web_pause();
   applyOptions(*options, platform);
   // A code that is refused leaves a match of the program's own.
   if (!program->open(*options, badCode))
@@ -64,6 +68,7 @@ int main() {
   // The page's speech synthesis, which the page's button or ?voice=1 switches on.
   platform.giveVoice();
   platform.attach(*program, view);
+  web_pause();
   program->load();
   platform.run();
   return 0;

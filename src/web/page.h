@@ -16,11 +16,18 @@ void web_wait(double step);
 // Takes the oldest queued input: returns its kind (0 when none is queued) and
 // stores its element and entry.
 int web_input(int* element, int* entry);
+// Hands control to the browser for a moment when the program has held it for
+// long (the page decides), so that the page stays responsive during a long
+// piece of work; returns at once otherwise.
+void web_pause();
 // The screen's size in pixels.
 int web_screen_width();
 int web_screen_height();
 
 // ---- The window ----------------------------------------------------------------
+// The window has been built and drawn whole for the first time: the page
+// shows it.
+void web_shown();
 // Element `id` of `kind` ("panel", "label", "button", "list", "shape", "line"
 // or "image") with its `role` ("commentary", "screen", "figure" or ""),
 // inside element `container` (0, the window itself, has none); `name` and

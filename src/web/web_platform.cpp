@@ -41,7 +41,15 @@ void WebPlatform::processEventsOnce() {
 }
 
 bool WebPlatform::await(bool modal) {
-  if (view_ && caughtUp()) view_->sync();
+  if (view_ && caughtUp()) {
+    const bool building = !view_->shown();
+    view_->sync();
+    // Nothing showed while the page built the window: the time that took is
+    // a pause, not steps owed.
+    if (building) keepPace();
+  } else {
+    web_pause();  // catching up or hurrying, without a break of its own
+  }
   web_wait(static_cast<double>(nextDue()));
   bool ok = false;
   int element = 0, entry = 0;

@@ -53,16 +53,15 @@ const char* fileOf(Picture p) {
 
 WebView::WebView(Program& program) : program_(program) {
   std::unordered_map<const Element*, int> ids;
-  // Containers come before their contents, so each container already
-  // exists; the window's own panel, first, has none.
+  // Containers come before their contents; the window's own panel, first,
+  // has none.
   for (Element* e : program.elements()) {
     const int id = static_cast<int>(seen_.size());
     ids[e] = id;
     seen_.push_back(Sighting::of(*e));
     const auto container = ids.find(e->container);
-    create(id, *e, container != ids.end() ? container->second : -1);
+    containers_.push_back(container != ids.end() ? container->second : -1);
   }
-  sync();
 }
 
 Element* WebView::elementOf(int id) const {
@@ -71,14 +70,31 @@ Element* WebView::elementOf(int id) const {
 }
 
 void WebView::sync() {
+  if (!shown_) return build();
   for (std::size_t id = 0; id < seen_.size(); ++id) {
-    // The first sync builds every element whole, hidden or not.
-    if (synced_ && insideHidden(seen_[id]->element)) continue;
+    // What lies in a hidden container waits until it shows (the build made
+    // every element whole, hidden or not).
+    if (insideHidden(seen_[id]->element)) continue;
     const Change change = seen_[id]->look();
     if (change) apply(*seen_[id], change, static_cast<int>(id));
   }
-  synced_ = true;
   if (namesDirty_) applyNames();
+}
+
+// The page's window is built once, as the program first draws it: each
+// element created with its state of now, containers before their contents.
+// The page hides the window until it stands whole and takes back control
+// between pieces of the work, so that it stays responsive while it builds.
+void WebView::build() {
+  for (std::size_t id = 0; id < seen_.size(); ++id) {
+    const int at = static_cast<int>(id);
+    create(at, seen_[id]->element, containers_[id]);
+    apply(*seen_[id], seen_[id]->look(), at);
+    web_pause();
+  }
+  applyNames();
+  shown_ = true;
+  web_shown();
 }
 
 void WebView::apply(const Sighting& seen, const Change& change, int id) {

@@ -565,7 +565,8 @@ test("on phones, upright and sideways: every control a finger's target, the shee
   }
 });
 
-test("the page says in a sentence why the broadcast cannot play; a seed of 64 bits plays",
+test("the page says in a sentence why the broadcast cannot play; a seed of 64 bits plays; " +
+  "the window's place is fitted while the program loads",
   async () => {
     const NotLoaded = "The broadcast could not be loaded. Check the connection and try again.";
     const cases = [
@@ -603,6 +604,14 @@ test("the page says in a sentence why the broadcast cannot play; a seed of 64 bi
         }
         await context.close();
       }
+      // While the program is still on its way, its window's empty place is fitted.
+      const loading = await fresh.newPage({ viewport: { width: 360, height: 640 } });
+      await loading.route("**/blunderfest.wasm", () => {}); // never answered
+      await loading.goto(address);
+      await loading.waitForFunction(() => document.body.dataset.fitted === "360x640");
+      const place = await loading.locator("#broadcast").boundingBox();
+      assert.ok(place.x >= 0 && Math.abs(place.x + place.width - 360) < 0.5, "fills the width");
+      await loading.close();
       // Without JavaScript, only the notice shows.
       const context = await fresh.newContext({ javaScriptEnabled: false });
       const page = await context.newPage();

@@ -7,6 +7,8 @@ globalThis.Broadcast = (() => {
   // The builder's first control has the focus when the window first shows.
   addEventListener("drawn", Keys.focusFirst, { once: true });
   return {
+    pause: Start.pause,
+    shown: Start.shown,
     step: Clock.step,
     waitFor: Clock.waitFor,
     takeInput: Clock.takeInput,

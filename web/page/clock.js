@@ -19,7 +19,6 @@ const Clock = (() => {
   let target = 0;
   let timer = null;
   let ended = false;
-  let drawn = false; // the program has drawn the window once
 
   function wake() {
     if (!resume || hiddenSince !== null) return;
@@ -35,13 +34,6 @@ const Clock = (() => {
   }
 
   function waitFor(until, wakeUp) {
-    if (!drawn) {
-      // The program has drawn the window: the frame that shows it comes next.
-      drawn = true;
-      performance.mark("first-sync");
-      requestAnimationFrame(() => performance.mark("first-frame"));
-      dispatchEvent(new Event("drawn"));
-    }
     if (inputs.length > 0 || (step() >= until && hiddenSince === null)) {
       wakeUp(); // nothing to wait for: the program goes on at once
       return;

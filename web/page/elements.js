@@ -102,7 +102,7 @@ const Elements = (() => {
       // The window itself: the page's own notices lie in front of it.
       s.width = `${width}px`;
       s.height = `${height}px`;
-      Fit.fit();
+      Fit.refit();
       return;
     }
     if (node.z !== z) {
@@ -138,7 +138,7 @@ const Elements = (() => {
     }
     if (kind === "button" || kind === "list") Targets.place(node);
     // Upright, the page fits the builder's and the lineups' screens when they are up.
-    if (node.role === "screen" && (toggled || moved)) Fit.fit();
+    if (node.role === "screen" && (toggled || moved)) Fit.refit();
   }
 
   function panel(id, back, border, toolTip, picture, pictureWidth, pictureHeight) {

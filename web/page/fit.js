@@ -75,6 +75,20 @@ const Fit = (() => {
   }
   addEventListener("resize", fit);
   new ResizeObserver(fit).observe(notice);
+  // The window's place, fitted while the program loads.
+  fit();
+
+  // Fits again once the program's pass has placed everything, however many
+  // places changed: the page is measured once, after all of them.
+  let due = false;
+  function refit() {
+    if (due) return;
+    due = true;
+    queueMicrotask(() => {
+      due = false;
+      fit();
+    });
+  }
 
   const fullScreen = document.getElementById("fullscreen");
   if (!document.fullscreenEnabled) fullScreen.hidden = true;
@@ -86,5 +100,5 @@ const Fit = (() => {
     fullScreen.textContent = document.fullscreenElement ? "Leave full screen" : "Full screen";
   });
 
-  return { fit };
+  return { refit };
 })();

@@ -5,7 +5,9 @@
 // and Shift+Tab follow the design's tab order.
 const Keys = (() => {
   const root = Elements.root;
-  const usable = (el) => !el.disabled && el.offsetParent !== null && !el.closest("[hidden]");
+  // Enabled and shown, which the browser tells from the styles alone, without
+  // laying the page out (offsetParent where it cannot).
+  const usable = (el) => !el.disabled && (el.checkVisibility?.() ?? el.offsetParent !== null);
   // The window's controls shown, in the design's tab order: those with a
   // place in it first, the others after them in the page's order.
   const tabOrder = () =>
@@ -60,7 +62,8 @@ const Keys = (() => {
     // The builder's first control takes the focus when the window first shows.
     focusFirst() {
       const first = tabOrder()[0];
-      if (first && !root.contains(document.activeElement)) first.focus();
+      // Where it stands, without laying the page out before its first frame.
+      if (first && !root.contains(document.activeElement)) first.focus({ preventScroll: true });
     },
   };
 })();
