@@ -40,7 +40,7 @@ TEST(CommandLine, ReadsHelpVersionAndSeeds) {
       {{"--seed", "007"}, 7},
       {{"--seed", "18446744073709551615"}, 18446744073709551615ull},
       {{"--seed", "000000000000000000000042"}, 42},  // as the page takes it
-      {{"--seed", "1", "--seed", "2"}, 2},  // the last one counts
+      {{"--seed", "1", "--seed", "2"}, 2},           // the last one counts
   };
   for (const auto& s : seeds) {
     const CommandLine line = read(s.arguments);
