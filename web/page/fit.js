@@ -74,7 +74,6 @@ const Fit = (() => {
     tools.classList.toggle("beside", beside);
   }
   addEventListener("resize", fit);
-  new ResizeObserver(fit).observe(notice);
   // The window's place, fitted while the program loads.
   fit();
 

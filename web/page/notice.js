@@ -14,6 +14,7 @@ const Notice = (() => {
     button.textContent = label;
     action = act;
     notice.hidden = false;
+    Fit.refit(); // the window makes room for it
   }
 
   // The broadcast cannot play: the notice stands in its place.
