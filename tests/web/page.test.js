@@ -429,8 +429,8 @@ test("installable, and after one visit the broadcast plays offline", async () =>
   await page.close();
 });
 
-test("a first visit fetches every file of the site once, the service worker's install included",
-  async () => {
+test("a first visit fetches every file of the site once, the service worker's install included; " +
+  "the first frame waits only for the pictures it shows", async () => {
     // A browser and a server of its own: an empty cache, no service worker yet.
     const fresh = await chromium.launch(Chromium);
     const site = await serve(process.env.SITE);
@@ -445,6 +445,16 @@ test("a first visit fetches every file of the site once, the service worker's in
       // The worker takes charge once it has cached the whole site.
       await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null,
         { timeout: 60000 });
+      // What the title screen hides was asked for after the window showed
+      // (the crowd, which it shows, at once).
+      const late = await page.evaluate(() => {
+        const shown = performance.getEntriesByName("first-sync")[0].startTime;
+        return Object.fromEntries([...document.images].filter((i) => i.src).map((i) =>
+          [i.dataset.name, performance.getEntriesByName(i.src)[0].startTime > shown]));
+      });
+      const hidden = ["girl", "burns", "NFLhelmet(0)", "Image3(0)"];
+      for (const name of ["Crowd", ...hidden])
+        assert.equal(late[name], hidden.includes(name), `${name} asked for after the window showed`);
     } finally {
       await fresh.close();
       site.close();

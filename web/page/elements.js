@@ -98,6 +98,7 @@ const Elements = (() => {
     const s = el.style;
     const toggled = el.hidden === !!visible;
     if (toggled) el.hidden = !visible;
+    if (toggled && visible && later.size) loadShown();
     if (id === 0) {
       // The window itself: the page's own notices lie in front of it.
       s.width = `${width}px`;
@@ -219,11 +220,43 @@ const Elements = (() => {
   function image(id, picture, width, height, stretch) {
     const node = nodes[id];
     node.picture = { width, height, stretch };
-    if (picture) node.el.src = `pictures/${picture}`;
-    else node.el.removeAttribute("src");
+    later.delete(node.el);
+    if (!picture) node.el.removeAttribute("src");
+    else if (!node.el.src && node.el.closest("[hidden]"))
+      later.set(node.el, `pictures/${picture}`);
+    else node.el.src = `pictures/${picture}`;
     node.el.style.visibility = picture ? "" : "hidden";
     imageBox(node);
   }
+
+  // The pictures of what is hidden while the window is built (the skits'
+  // people, the lineups' flags) are loaded once it shows, one whenever the
+  // browser is idle, so that the first frame waits only for what it shows;
+  // a screen that shows sooner loads its own at once.
+  const later = new Map(); // picture element -> its address
+  function loadShown() {
+    for (const [el, address] of later)
+      if (!el.closest("[hidden]")) {
+        later.delete(el);
+        el.src = address;
+      }
+  }
+  const picturesAsked = new Promise((resolve) =>
+    addEventListener(
+      "drawn",
+      () => {
+        const idle = window.requestIdleCallback ?? ((then) => setTimeout(then, 50));
+        (function next() {
+          const [first] = later;
+          if (!first) return resolve();
+          later.delete(first[0]);
+          first[0].src = first[1];
+          idle(next);
+        })();
+      },
+      { once: true },
+    ),
+  );
 
   // Stretched to its box, or at its natural size from the box's corner.
   function imageBox(node) {
@@ -246,5 +279,6 @@ const Elements = (() => {
     list,
     name,
     image,
+    picturesAsked, // settles once every picture has been asked for
   };
 })();

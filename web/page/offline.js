@@ -1,8 +1,8 @@
 // Offline and installable: the service worker keeps the site in the
 // browser's cache after one visit. It is registered once the page has loaded
-// what the window shows (the program has drawn it and every picture it asked
-// for has come), so that the worker finds all of it in the browser's HTTP
-// cache.
+// what the window shows and every picture (the program has drawn the window,
+// the pictures it put off have been asked for and all have come), so that the
+// worker finds all of it in the browser's HTTP cache.
 //
 // A returning visit looks for a new version at once; when one has come, the
 // page says so and reloads into it when the user asks, never by itself.
@@ -26,6 +26,7 @@
       });
     if (document.readyState !== "complete")
       await new Promise((resolve) => addEventListener("load", resolve, { once: true }));
+    await Elements.picturesAsked;
     await Promise.all([...document.images].filter((i) => !i.complete).map(loaded));
     const registration = await workers.register("sw.js");
     if (registration.waiting) ready(registration.waiting);
