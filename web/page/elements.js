@@ -222,7 +222,7 @@ const Elements = (() => {
     node.picture = { width, height, stretch };
     later.delete(node.el);
     if (!picture) node.el.removeAttribute("src");
-    else if (!node.el.src && node.el.closest("[hidden]"))
+    else if (building && !node.el.src && node.el.closest("[hidden]"))
       later.set(node.el, `pictures/${picture}`);
     else node.el.src = `pictures/${picture}`;
     node.el.style.visibility = picture ? "" : "hidden";
@@ -232,7 +232,9 @@ const Elements = (() => {
   // The pictures of what is hidden while the window is built (the skits'
   // people, the lineups' flags) are loaded once it shows, one whenever the
   // browser is idle, so that the first frame waits only for what it shows;
-  // a screen that shows sooner loads its own at once.
+  // a screen that shows sooner loads its own at once. Later pictures load
+  // when they are given.
+  let building = true;
   const later = new Map(); // picture element -> its address
   function loadShown() {
     for (const [el, address] of later)
@@ -245,6 +247,7 @@ const Elements = (() => {
     addEventListener(
       "drawn",
       () => {
+        building = false;
         const idle = window.requestIdleCallback ?? ((then) => setTimeout(then, 50));
         (function next() {
           const [first] = later;
