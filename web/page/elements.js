@@ -89,6 +89,38 @@ const Elements = (() => {
     }
   }
 
+  // The pictures of what is hidden while the window is built (the skits'
+  // people, the lineups' flags) are loaded once it shows, one whenever the
+  // browser is idle, so that the first frame waits only for what it shows;
+  // a screen that shows sooner loads its own at once. Later pictures load
+  // when they are given.
+  let building = true;
+  const later = new Map(); // picture element -> its address
+  function loadShown() {
+    for (const [el, address] of later)
+      if (!el.closest("[hidden]")) {
+        later.delete(el);
+        el.src = address;
+      }
+  }
+  const picturesAsked = new Promise((resolve) =>
+    addEventListener(
+      "drawn",
+      () => {
+        building = false;
+        const idle = window.requestIdleCallback ?? ((then) => setTimeout(then, 50));
+        (function next() {
+          const [first] = later;
+          if (!first) return resolve();
+          later.delete(first[0]);
+          first[0].src = first[1];
+          idle(next);
+        })();
+      },
+      { once: true },
+    ),
+  );
+
   // Only what changed is written, and nothing is built for the rest: most
   // calls move a figure or the ball and leave its size, stacking and
   // visibility as they were.
@@ -228,38 +260,6 @@ const Elements = (() => {
     node.el.style.visibility = picture ? "" : "hidden";
     imageBox(node);
   }
-
-  // The pictures of what is hidden while the window is built (the skits'
-  // people, the lineups' flags) are loaded once it shows, one whenever the
-  // browser is idle, so that the first frame waits only for what it shows;
-  // a screen that shows sooner loads its own at once. Later pictures load
-  // when they are given.
-  let building = true;
-  const later = new Map(); // picture element -> its address
-  function loadShown() {
-    for (const [el, address] of later)
-      if (!el.closest("[hidden]")) {
-        later.delete(el);
-        el.src = address;
-      }
-  }
-  const picturesAsked = new Promise((resolve) =>
-    addEventListener(
-      "drawn",
-      () => {
-        building = false;
-        const idle = window.requestIdleCallback ?? ((then) => setTimeout(then, 50));
-        (function next() {
-          const [first] = later;
-          if (!first) return resolve();
-          later.delete(first[0]);
-          first[0].src = first[1];
-          idle(next);
-        })();
-      },
-      { once: true },
-    ),
-  );
 
   // Stretched to its box, or at its natural size from the box's corner.
   function imageBox(node) {
