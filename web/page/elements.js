@@ -96,12 +96,12 @@ const Elements = (() => {
   // when they are given.
   let building = true;
   const later = new Map(); // picture element -> its address
+  function load(el) {
+    el.src = later.get(el);
+    later.delete(el);
+  }
   function loadShown() {
-    for (const [el, address] of later)
-      if (!el.closest("[hidden]")) {
-        later.delete(el);
-        el.src = address;
-      }
+    for (const el of later.keys()) if (!el.closest("[hidden]")) load(el);
   }
   const picturesAsked = new Promise((resolve) =>
     addEventListener(
@@ -110,10 +110,9 @@ const Elements = (() => {
         building = false;
         const idle = window.requestIdleCallback ?? ((then) => setTimeout(then, 50));
         (function next() {
-          const [first] = later;
+          const [first] = later.keys();
           if (!first) return resolve();
-          later.delete(first[0]);
-          first[0].src = first[1];
+          load(first);
           idle(next);
         })();
       },
