@@ -3,5 +3,5 @@
 cd "$(dirname "$0")"
 source scripts/common.sh
 install_missing "${RUN_PACKAGES[@]}"
-build build blunderfest -DBLUNDERFEST_TESTS=OFF -DBLUNDERFEST_WEB=OFF
+build "${RUN_BUILD[@]}"
 exec ./build/blunderfest

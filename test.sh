@@ -4,5 +4,5 @@
 cd "$(dirname "$0")"
 source scripts/common.sh
 install_missing "${TEST_PACKAGES[@]}"
-build build all -DBLUNDERFEST_TESTS=ON -DBLUNDERFEST_BENCH=ON -DBLUNDERFEST_WEB=ON
+build "${TEST_BUILD[@]}"
 ctest --test-dir build --output-on-failure -j"$(nproc)"

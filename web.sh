@@ -5,9 +5,5 @@
 cd "$(dirname "$0")"
 source scripts/common.sh
 install_missing "${WEB_PACKAGES[@]}"
-# Debian's emscripten runs its helpers with the node on PATH and keeps their
-# modules under /usr/share/nodejs.
-export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
-cmake --build build/web --target site -j"$(nproc)"
+build_web "${WEB_BUILD[@]}"
 exec node web/serve.js build/web/site "${PORT:-8098}"

@@ -24,6 +24,14 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" "${WEB_PACKAGES[@]}" libgtest-dev libbenchma
 # brings its own npm, which Debian's package would clash with.
 command -v npm >/dev/null 2>&1 || TEST_PACKAGES+=(npm)
 
+# How each command builds: the directory, the target and the options, for
+# `build` (the web site's with `build_web`). .ci/run builds ./run.sh's and
+# ./web.sh's exactly so, with the packages they do not install made
+# unfindable.
+RUN_BUILD=(build blunderfest -DBLUNDERFEST_TESTS=OFF -DBLUNDERFEST_WEB=OFF)
+WEB_BUILD=(build/web site -DCMAKE_BUILD_TYPE=MinSizeRel)
+TEST_BUILD=(build all -DBLUNDERFEST_TESTS=ON -DBLUNDERFEST_BENCH=ON -DBLUNDERFEST_WEB=ON)
+
 # install_missing PACKAGE...: installs those of the packages that are not
 # installed yet.
 install_missing() {
@@ -45,4 +53,14 @@ build() {
   shift 2 || shift $#
   cmake -S . -B "$dir" "$@" >/dev/null
   cmake --build "$dir" --target "$target" -j"$(nproc)"
+}
+
+# build_web DIR TARGET [CMAKE OPTIONS...]: the same with emscripten. Debian's
+# emscripten runs its helpers with the node on PATH and keeps their modules
+# under /usr/share/nodejs.
+build_web() {
+  local dir=$1 target=$2
+  shift 2
+  NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B "$dir" "$@" >/dev/null
+  NODE_PATH=/usr/share/nodejs cmake --build "$dir" --target "$target" -j"$(nproc)"
 }
