@@ -4,6 +4,7 @@
 //
 //   simulate [MATCHES] [FIRST_SEED] [--each]      (10000 and 1 by default)
 //   simulate --match CODE [--at MM:SS] [--transcript]
+//   simulate --golden
 //
 // With --each it first prints one line per match: its seed, steps, end and
 // depth of nesting at the end, deepest nesting, the skits drawn, half and full
@@ -16,6 +17,10 @@
 // commentary line with the match clock shown then, from the start second of
 // --at on. A code or a time that is refused is said in one line on stderr,
 // with status 2.
+//
+// With --golden it plays the golden matches and says whether each plays as
+// recorded; where one does not, what to do, and the table as this build
+// plays it (status 1).
 
 #include <array>
 #include <chrono>
@@ -26,6 +31,7 @@
 
 #include "app/match_code.h"
 #include "match/engine.h"
+#include "sim/golden.h"
 #include "sim/simulator.h"
 
 namespace {
@@ -63,6 +69,17 @@ int replay(const char* code, const char* at, bool transcript) {
   return m.violations.empty() ? 0 : 1;
 }
 
+int golden() {
+  const std::vector<std::string> failures = goldenFailures();
+  for (const std::string& failure : failures) std::printf("%s\n", failure.c_str());
+  if (failures.empty()) {
+    std::printf("%zu golden matches play as recorded\n", GoldenMatches.size());
+    return 0;
+  }
+  std::printf("The golden matches as this build plays them:\n%s", goldenTable().c_str());
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +93,8 @@ int main(int argc, char** argv) {
       each = true;
     else if (arg == "--transcript")
       transcript = true;
+    else if (arg == "--golden" && argc == 2)
+      return golden();
     else if ((arg == "--match" || arg == "--at") && i + 1 < argc)
       (arg == "--match" ? code : at) = argv[++i];
     else if (given < numbers.size() && arg[0] != '-')
