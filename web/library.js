@@ -52,8 +52,8 @@ mergeInto(LibraryManager.library, {
   web_link: function (link) {
     Broadcast.link(UTF8ToString(link));
   },
-  web_moment: function (kind, second, link) {
-    Broadcast.moment(UTF8ToString(kind), second, UTF8ToString(link));
+  web_moment: function (told, second, link) {
+    Broadcast.moment(UTF8ToString(told), second, UTF8ToString(link));
   },
   web_refuse: function (why) {
     Broadcast.refuse(UTF8ToString(why));

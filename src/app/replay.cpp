@@ -1,12 +1,17 @@
 #include "app/replay.h"
 
+#include <algorithm>
+
 #include "app/form1.h"
 
-const char* nameOf(MomentKind kind) {
-  static constexpr const char* Names[] = {"interjection",   "half time", "full time",
-                                          "football dream", "injury",    "card",
-                                          "goal",           "sign-off"};
-  return Names[static_cast<int>(kind)];
+std::vector<MatchMoment> toldMoments(const std::vector<Moment>& moments) {
+  std::vector<MatchMoment> told;
+  for (const Moment& m : moments) {
+    if (!rowOf(m.kind).memorable) continue;
+    MatchMoment moment{toldOf(m), m.second};
+    if (std::find(told.begin(), told.end(), moment) == told.end()) told.push_back(moment);
+  }
+  return told;
 }
 
 // The start second goes with the match it names: a refused code leaves an
@@ -116,8 +121,13 @@ bool Replay::lineShown(const std::string& line) {
   return true;
 }
 
-void Replay::moment(MomentKind kind) {
+std::size_t Replay::moment(MomentKind kind) {
   moments_.push_back({kind, f_.MatchMinute * 60 + f_.MatchSecond});
+  return moments_.size() - 1;
+}
+
+void Replay::momentCameTo(std::size_t moment, std::string_view detail) {
+  moments_[moment].detail = detail;
 }
 
 std::string Form1::matchLink(std::string_view site, int atSecond) const {
@@ -125,8 +135,4 @@ std::string Form1::matchLink(std::string_view site, int atSecond) const {
   return code.empty() ? "" : ::matchLink(site, code, atSecond);
 }
 
-std::vector<MatchMoment> Form1::moments() const {
-  std::vector<MatchMoment> told;
-  for (const Moment& m : replay.moments()) told.push_back({nameOf(m.kind), m.second});
-  return told;
-}
+std::vector<MatchMoment> Form1::moments() const { return toldMoments(replay.moments()); }

@@ -5,28 +5,20 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/match_code.h"
+#include "app/moments.h"
 #include "platform/options.h"
+#include "platform/program.h"
 #include "platform/random.h"
 
 class Form1;
 
-// What happens in a match that a viewer may want to see again: each skit,
-// goal and speech.
-enum class MomentKind { Interjection, HalfTime, FullTime, Football, Injury, Card, Goal, SignOff };
-
-// A moment and the match second the clock showed when it began.
-struct Moment {
-  MomentKind kind;
-  int second;
-  bool operator==(const Moment&) const = default;
-};
-
-// "interjection", "half time", "full time", "football dream", "injury",
-// "card", "goal", "sign-off".
-const char* nameOf(MomentKind kind);
+// The moments a viewer is told of: the memorable ones, in order, each told
+// once (two told alike at the same second are one).
+std::vector<MatchMoment> toldMoments(const std::vector<Moment>& moments);
 
 // The match as something to pass on: the kick-off it is a function of (and so
 // its code), a match opened from a code, a broadcast that starts at a match
@@ -92,7 +84,9 @@ class Replay {
   // A line on the commentary display: false while the match hurries, and
   // nobody sees or hears it.
   bool lineShown(const std::string& line);
-  void moment(MomentKind kind);
+  // A moment begins; its place, to tell later what it came to.
+  std::size_t moment(MomentKind kind);
+  void momentCameTo(std::size_t moment, std::string_view detail);
 
  private:
   std::array<int, 6> syllables() const;

@@ -17,11 +17,12 @@ struct Options;
 enum class Skit { Card, Football, Injury, Interject };
 
 // Something in a match that a viewer may want to see again (a skit, a goal,
-// a speech), named as the page lists it, and the match second the clock
-// showed when it began.
+// a speech), told as the end of the broadcast lists it ("The injury: the
+// judges' marks"), and the match second the clock showed when it began.
 struct MatchMoment {
-  std::string kind;
+  std::string told;
   int second = 0;
+  bool operator==(const MatchMoment&) const = default;
 };
 
 // What a platform drives: the heartbeat, the user's inputs, closing, and
@@ -68,7 +69,8 @@ class Program {
   // The address at `site` that plays this match from its lineups, or from
   // `atSecond` on; "" while there is no match to tell (the title screen).
   virtual std::string matchLink(std::string_view site, int atSecond = 0) const = 0;
-  // The match's moments so far, in the order they came.
+  // The match's memorable moments so far, in the order they came, each told
+  // once.
   virtual std::vector<MatchMoment> moments() const = 0;
 };
 

@@ -80,9 +80,10 @@ void web_refuse(const char* why);
 // The answer to the page's Share: the link to the match at the time the
 // scoreboard shows, "" while there is no match to tell.
 void web_link(const char* link);
-// A moment of the match, for the end notice: its kind, the match second it
-// began at, and the link that starts the broadcast there.
-void web_moment(const char* kind, int second, const char* link);
+// A moment of the match, for the end notice: what happened, as told ("The
+// injury: the ambulance"), the match second it began at, and the link that
+// starts the broadcast there.
+void web_moment(const char* told, int second, const char* link);
 // The voice.
 void web_say(const char* line);
 void web_stop_speaking();

@@ -94,7 +94,7 @@ void WebPlatform::endProgram() {
   const std::string again = program_->matchLink(site_);
   if (!again.empty())
     for (const MatchMoment& m : program_->moments())
-      web_moment(m.kind.c_str(), m.second, program_->matchLink(site_, m.second).c_str());
+      web_moment(m.told.c_str(), m.second, program_->matchLink(site_, m.second).c_str());
   web_end(again.c_str());
 }
 

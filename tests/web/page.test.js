@@ -766,12 +766,12 @@ test("Share copies the link to this match at the clock shown; the end links its 
     assert.equal(await page.locator("#again").getAttribute("href"), `${base}?match=${Code}`);
     const moments = await page.locator("#moments a").evaluateAll((links) =>
       links.map((a) => [a.textContent, a.getAttribute("href")]));
-    assert.ok(moments.length >= 2, "the skits of five minutes, and the sign-off");
+    assert.ok(moments.length >= 2, "the card of five minutes, and the sign-off");
     for (const [label, href] of moments) {
       const [time] = label.split(" ");
       assert.equal(href, `${base}?match=${Code}${time === "00:00" ? "" : `&at=${time}`}`);
     }
-    assert.deepEqual(moments.at(-1)[0], `${clock} sign-off`);
+    assert.deepEqual(moments.at(-1)[0], `${clock} The sign-off`);
     await shot(page, "ended-moments");
     await page.close();
   });
