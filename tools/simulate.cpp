@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "app/match_code.h"
 #include "match/engine.h"
@@ -52,6 +53,19 @@ int refuse(const std::string& why) {
   return 2;
 }
 
+// An argument as a refusal quotes it: what does not print as \xHH, and a
+// long one cut short.
+std::string shown(std::string_view argument) {
+  std::string text;
+  for (const unsigned char c : argument) {
+    if (text.size() >= 40) return text + "...";
+    char piece[8];
+    std::snprintf(piece, sizeof piece, c >= 0x20 && c < 0x7f ? "%c" : "\\x%02x", c);
+    text += piece;
+  }
+  return text;
+}
+
 // One match, of a code.
 int replay(const char* code, const char* at, bool transcript) {
   std::string why;
@@ -61,6 +75,7 @@ int replay(const char* code, const char* at, bool transcript) {
   if (at && !(startAt = parseMatchTime(at, why))) return refuse(why);
   const SimulatedMatch m = simulateMatch(
       1, {.userActs = false, .replay = kickOff, .startAt = *startAt, .transcript = transcript});
+  if (!m.endedBeforeItsStart.empty()) return refuse(m.endedBeforeItsStart);
   if (transcript)
     for (const TranscriptLine& line : m.transcript) std::printf("%s\n", line.line.c_str());
   else
@@ -69,7 +84,7 @@ int replay(const char* code, const char* at, bool transcript) {
   return m.violations.empty() ? 0 : 1;
 }
 
-int golden() {
+int playGolden() {
   const std::vector<std::string> failures = goldenFailures();
   for (const std::string& failure : failures) std::printf("%s\n", failure.c_str());
   if (failures.empty()) {
@@ -82,28 +97,49 @@ int golden() {
 
 }  // namespace
 
+constexpr const char* Usage =
+    "usage: simulate [MATCHES] [FIRST_SEED] [--each]\n"
+    "       simulate --match CODE [--at MM:SS] [--transcript]\n"
+    "       simulate --golden\n"
+    "Plays seeded matches in virtual time (10000 from seed 1 by default) and says how they\n"
+    "ended and what broke; --each adds a line per match. --match plays the match of a code,\n"
+    "--at from a time of it, --transcript prints its lines. --golden plays the golden matches.\n";
+
 int main(int argc, char** argv) {
-  bool each = false, transcript = false;
+  bool each = false, transcript = false, golden = false;
   const char *code = nullptr, *at = nullptr;
   std::array<const char*, 2> numbers{};
   std::size_t given = 0;
   for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(Usage, stdout);
+      return 0;
+    }
     if (arg == "--each")
       each = true;
     else if (arg == "--transcript")
       transcript = true;
-    else if (arg == "--golden" && argc == 2)
-      return golden();
-    else if ((arg == "--match" || arg == "--at") && i + 1 < argc)
+    else if (arg == "--golden")
+      golden = true;
+    else if (arg == "--match" || arg == "--at") {
+      if (i + 1 == argc)
+        return refuse(arg == "--match" ? "--match needs a match code after it."
+                                       : "--at needs a match time after it, such as 20:05.");
       (arg == "--match" ? code : at) = argv[++i];
-    else if (given < numbers.size() && arg[0] != '-')
+    } else if (given < numbers.size() && !arg.empty() &&
+               arg.find_first_not_of("0123456789") == std::string_view::npos && arg.size() <= 19)
       numbers[given++] = argv[i];
     else
-      return refuse("unexpected argument '" + arg + "'");
+      return refuse("unexpected argument '" + shown(arg) + "'. See --help.");
   }
+  if (golden && (code || at || transcript || each || given))
+    return refuse("--golden goes alone. See --help.");
+  if (golden) return playGolden();
+  if (code && (each || given))
+    return refuse("--match plays one match: no seeds or --each with it.");
   if (code) return replay(code, at, transcript);
-  if (at || transcript) return refuse("--at and --transcript go with --match");
+  if (at || transcript) return refuse("--at and --transcript go with --match.");
   const std::uint64_t matches = numbers[0] ? std::strtoull(numbers[0], nullptr, 10) : 10000;
   const std::uint64_t first = numbers[1] ? std::strtoull(numbers[1], nullptr, 10) : 1;
   const auto start = std::chrono::steady_clock::now();

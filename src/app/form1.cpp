@@ -124,6 +124,7 @@ std::unique_ptr<Program> makeProgram(Platform& platform) {
 void Form1::EndProgram() {
   if (!ended_) {
     ended_ = true;
+    replay.ending();
     platform_.endProgram();
   }
   throw ProgramEnded{};

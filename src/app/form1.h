@@ -277,6 +277,7 @@ class Form1 : public Program {
   int matchSecond() const override { return MatchMinute * 60 + MatchSecond; }
   std::string matchLink(std::string_view site, int atSecond = 0) const override;
   std::vector<MatchMoment> moments() const override;
+  std::string endedBeforeItsStart() const override { return replay.endedBeforeItsStart(); }
 
   // Ends the program: no tick, line or wait runs afterwards.
   void EndProgram();

@@ -19,7 +19,15 @@ std::vector<MatchMoment> toldMoments(const std::vector<Moment>& moments) {
 bool Replay::useOptions(const Options& options, std::string& why) {
   if (!options.match) return true;
   const std::optional<KickOff> kickOff = decodeMatch(*options.match, why);
-  if (!kickOff) return false;
+  if (!kickOff) {
+    // A match of earlier rules opens its countries and lineups as a new
+    // match, as its sentence says.
+    if (std::optional<KickOff> earlier = earlierKickOff(*options.match)) {
+      earlier->phase.reset();
+      open(*earlier);
+    }
+    return false;
+  }
   open(*kickOff);
   if (options.atSecond) startAt(*options.atSecond);
   return true;
@@ -65,7 +73,14 @@ void Replay::drawingLineups() {
   if (!encodeMatch(lineups).empty()) kickOff_ = lineups;
 }
 
-void Replay::lineupsDrawn() { afterLineups_ = f_.rnd().position(); }
+// The lineups of an opened code are that code's until the kick-off: its
+// phase goes with them.
+void Replay::lineupsDrawn() {
+  afterLineups_ = f_.rnd().position();
+  if (opened_ && kickOff_ && kickOff_->seed == opened_->seed && kickOff_->draws == opened_->draws &&
+      kickOff_->syllables == opened_->syllables)
+    kickOff_ = opened_;
+}
 
 bool Replay::holdsKickOff() {
   if (kickedOff_ || !opened_ || !opened_->phase) return false;
@@ -113,6 +128,16 @@ void Replay::clockShown() {
     hurrying_ = false;
     f_.platform().hurry(false);
   }
+}
+
+void Replay::ending() {
+  if (hurrying_) endedUnseenAt_ = f_.MatchMinute * 60 + f_.MatchSecond;
+}
+
+std::string Replay::endedBeforeItsStart() const {
+  if (!endedUnseenAt_) return "";
+  return "This match ended at " + matchTime(*endedUnseenAt_) + ", before " + matchTime(startAt_) +
+         ".";
 }
 
 bool Replay::lineShown(const std::string& line) {

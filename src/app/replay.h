@@ -39,7 +39,8 @@ class Replay {
   // ---- Asked for before start-up ----
   // The match and the start second the options name; false, with one
   // sentence in `why`, for a code that is refused (the program then plays a
-  // match of its own, from its kick-off).
+  // match of its own from its kick-off: for a code of earlier rules, the
+  // new match of its countries and lineups that the sentence names).
   bool useOptions(const Options& options, std::string& why);
   // Start-up opens this match: its countries, then its lineups; the lineups'
   // "&Go" kicks it off as it was kicked off, at the next clock step of the
@@ -70,6 +71,9 @@ class Replay {
   const std::vector<Moment>& moments() const { return moments_; }
   // Whether the match runs unseen towards the second it starts at.
   bool hurrying() const { return hurrying_; }
+  // Where the match ended while it ran unseen towards its start: "This match
+  // ended at 65:00, before 70:00."; "" otherwise.
+  std::string endedBeforeItsStart() const;
 
   // ---- Told by the program ----
   void loaded();          // start-up is done
@@ -81,6 +85,7 @@ class Replay {
   void beforeHeartbeat(std::uint64_t step);
   void afterHeartbeat(std::uint64_t step);
   void clockShown();  // the match clock moved on
+  void ending();      // the program ends
   // A line on the commentary display: false while the match hurries, and
   // nobody sees or hears it.
   bool lineShown(const std::string& line);
@@ -101,6 +106,7 @@ class Replay {
   std::optional<Random::Position> afterLineups_;
   bool goPressed_ = false, kickedOff_ = false, hurrying_ = false;
   std::optional<std::uint64_t> kickOffStep_;
+  std::optional<int> endedUnseenAt_;
   std::uint64_t lastBeat_ = 0;
   std::uint32_t lastBeatTick_ = 0;
   std::vector<Moment> moments_;

@@ -67,11 +67,16 @@ class Program {
   // The match second the scoreboard shows; 0 before the kick-off.
   virtual int matchSecond() const = 0;
   // The address at `site` that plays this match from its lineups, or from
-  // `atSecond` on; "" while there is no match to tell (the title screen).
+  // `atSecond` on (in words where `site` is ""); "" while there is no match
+  // to tell (the title screen).
   virtual std::string matchLink(std::string_view site, int atSecond = 0) const = 0;
   // The match's memorable moments so far, in the order they came, each told
   // once.
   virtual std::vector<MatchMoment> moments() const = 0;
+  // Once ended: where the broadcast was to start past the match's end, the
+  // sentence that says when the match ended ("This match ended at 65:00,
+  // before 70:00."); "" otherwise.
+  virtual std::string endedBeforeItsStart() const = 0;
 };
 
 // The program, on `platform`, which must outlive it.

@@ -71,6 +71,7 @@ class Simulation {
     while (!form_.ended() && platform_.step() < MostSteps) platform_.run(StepsPerMinute);
     if (!form_.ended()) fail("the match never ended");
     result_.code = form_.replay.code();
+    result_.endedBeforeItsStart = form_.endedBeforeItsStart();
     result_.kickOffStep = form_.replay.kickOffStep().value_or(0);
     for (const auto& left : {exitAt_, closeAt_})
       if (left && endStep_ && *left <= *endStep_ &&

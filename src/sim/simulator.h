@@ -53,6 +53,9 @@ struct SimulatedMatch {
   std::optional<std::uint64_t> userLeft;
   std::vector<TranscriptLine> transcript;  // when asked for
   std::vector<Moment> moments;
+  // Where the broadcast was to start past the match's end, the sentence
+  // that says when the match ended; "" otherwise.
+  std::string endedBeforeItsStart;
 };
 
 struct SimulationOptions {

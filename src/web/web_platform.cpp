@@ -86,11 +86,13 @@ void WebPlatform::handle(int kind, int id, int entry) {
 }
 
 // The end notice offers the match again, from its lineups and from each of
-// its moments.
+// its moments; a start past the match's end is said beside it.
 void WebPlatform::endProgram() {
   if (speaker_) speaker_->stop();
   if (view_) view_->sync();
   if (!program_) return web_end("");
+  if (const std::string why = program_->endedBeforeItsStart(); !why.empty())
+    web_notice(why.c_str());
   const std::string again = program_->matchLink(site_);
   if (!again.empty())
     for (const MatchMoment& m : program_->moments())

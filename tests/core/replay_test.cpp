@@ -116,6 +116,7 @@ TEST(Replay, ACodeOpensItsLineupsAndItsGoKicksOffAtAStepOfTheSamePhase) {
       k.beforeHeartbeat = beforeHeartbeat;
       Session replay(0, {.match = encodeMatch(k)});
       Form1& r = replay.form;
+      EXPECT_EQ(r.replay.code(), encodeMatch(k));  // copied before the kick-off, the code opened
       replay.platform.run(static_cast<std::uint64_t>(phase) * 5 + 3);
       r.click(r.Command5);
       const std::uint64_t go = replay.platform.step();
@@ -164,4 +165,19 @@ TEST(Replay, TheEndTellsTheMemorableMomentsOnceEachWithWhatTheyCameTo) {
                          {MomentKind::Goal, 5},
                          {MomentKind::Card, 5, "red"}}),
             once);
+}
+
+TEST(Replay, ABroadcastAskedToStartPastTheMatchsEndSaysWhenTheMatchEnded) {
+  // The fourth golden match ends by the walk-off in minute 7.
+  std::string why;
+  const std::optional<KickOff> k = decodeMatch(GoldenMatches[3].code, why);
+  const SimulatedMatch whole = simulateMatch(1, {.userActs = false, .replay = k});
+  const int end = static_cast<int>(5 * ((whole.steps - whole.kickOffStep) / StepsPerSecond));
+  for (const int startAt : {end - 5, end + 5, 99 * 60}) {
+    const SimulatedMatch m = simulateMatch(1, {.userActs = false, .replay = k, .startAt = startAt});
+    EXPECT_EQ(m.endedBeforeItsStart, startAt <= end ? ""
+                                                    : "This match ended at " + matchTime(end) +
+                                                          ", before " + matchTime(startAt) + ".");
+    EXPECT_EQ(m.moments, whole.moments);
+  }
 }

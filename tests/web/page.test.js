@@ -731,11 +731,11 @@ test("?match=CODE opens its lineups and plays the simulator's lines; &at= starts
 test("a refused code or time is said in a notice, and the page plays all the same", async () => {
   const refusals = [
     ["?match=1998", "A match code has 24 characters; this one has 4.", "Picture2"],
-    [`?match=${Code.slice(0, 23)}!`, "A match code holds only letters, digits, '-' and '_'.", "Picture2"],
+    [`?match=${Code.slice(0, 23)}!`, "A match code holds only letters, digits, '-' and '_'; its character 24 is not one.", "Picture2"],
     [`?match=${Code.slice(0, 10)}${Code[10] === "d" ? "e" : "d"}${Code.slice(11)}`,
       "This match code is mistyped", "Picture2"],
     [`?match=${"x".repeat(100000)}`, "this one has 100000.", "Picture2"],
-    [`?match=${Code}&at=20:60`, "A match time is minutes and seconds", "Picture6"],
+    [`?match=${Code}&at=20:60`, "20:60 has 60 seconds.", "Picture6"],
   ];
   for (const [query, says, screen] of refusals) {
     const page = await open(query);
@@ -743,6 +743,14 @@ test("a refused code or time is said in a notice, and the page plays all the sam
     assert.equal(await element(page, screen).isVisible(), true, `${query.slice(0, 40)}: ${screen}`);
     await page.close();
   }
+  // A start past the match's end opens its end, with when it ended and its moments.
+  const page = await open(`?match=${Code}&at=999:00`);
+  await element(page, "Command5").click();
+  await page.waitForFunction(() => document.getElementById("told").textContent !== "");
+  assert.match(await page.locator("#told").textContent(),
+    /^This match ended at \d\d:\d\d, before 999:00\.$/);
+  assert.ok(await page.locator("#moments a").count() > 0, "its moments");
+  await page.close();
 });
 
 test("Share copies the link to this match at the clock shown; the end links its moments",
