@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
 
   std::array<std::uint64_t, EndCauses> ends{};
-  std::array<std::uint64_t, LotteryRows> skits{};
+  std::vector<std::uint64_t> skits(Skits.size());
   std::array<std::uint64_t, 8> endDepths{};
   std::uint64_t steps = 0, halfTimes = 0, fullTimes = 0, violations = 0;
   int deepest = 0;
@@ -183,7 +183,8 @@ int main(int argc, char** argv) {
                   static_cast<unsigned long long>(endDepths[d]));
   std::printf("skits drawn by the lottery\n");
   for (std::size_t k = 0; k < skits.size(); ++k)
-    std::printf("  %-20s %llu\n", Lottery[k].name, static_cast<unsigned long long>(skits[k]));
+    std::printf("  %-20s %llu\n", std::string(Skits[k].name).c_str(),
+                static_cast<unsigned long long>(skits[k]));
   std::printf("half-time speeches     %llu\n", static_cast<unsigned long long>(halfTimes));
   std::printf("full-time speeches     %llu\n", static_cast<unsigned long long>(fullTimes));
   std::printf("deepest nesting        %d passes\n", deepest);

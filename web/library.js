@@ -46,6 +46,9 @@ mergeInto(LibraryManager.library, {
   web_site: function () {
     return pageText(Broadcast.site());
   },
+  web_names: function (inputs, skits) {
+    Broadcast.names(UTF8ToString(inputs), UTF8ToString(skits));
+  },
   web_notice: function (text) {
     Broadcast.notice(UTF8ToString(text));
   },

@@ -44,6 +44,9 @@ struct Moment {
   MomentKind kind;
   int second;
   std::string detail = "";
+  // The clock step it began in, counted from the step the match clock
+  // counts from.
+  std::uint64_t step = 0;
   bool operator==(const Moment&) const = default;
 };
 

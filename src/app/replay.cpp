@@ -147,7 +147,11 @@ bool Replay::lineShown(const std::string& line) {
 }
 
 std::size_t Replay::moment(MomentKind kind) {
-  moments_.push_back({kind, f_.MatchMinute * 60 + f_.MatchSecond});
+  // The step the tick counter reads: the last heartbeat's, or the next once
+  // the counter has moved on.
+  const std::uint64_t step = lastBeat_ + (f_.platform().tickCount() != lastBeatTick_ ? 1 : 0);
+  moments_.push_back(
+      {kind, f_.MatchMinute * 60 + f_.MatchSecond, "", step - kickOffStep_.value_or(step)});
   return moments_.size() - 1;
 }
 

@@ -12,10 +12,6 @@
 class Platform;
 struct Options;
 
-// The skits that can be staged on demand, for looking at moments that the
-// lottery brings only now and then.
-enum class Skit { Card, Football, Injury, Interject };
-
 // Something in a match that a viewer may want to see again (a skit, a goal,
 // a speech), told as the end of the broadcast lists it ("The injury: the
 // judges' marks"), and the match second the clock showed when it began.
@@ -43,11 +39,14 @@ class Program {
   virtual void choose(Element& list, int entry) = 0;
   // The window's close button, or the window destroyed from outside.
   virtual void closeRequested() = 0;
-  // Starts that skit as the lottery starts one, as soon as play runs free:
-  // in place of the lottery's draw at the first engine tick that would draw
-  // (the match running, no skit holding the display, play not halted), also
-  // at a tick inside another skit's waits.
-  virtual void stage(Skit skit) = 0;
+  // Starts the skit of that name as the lottery starts one, as soon as play
+  // runs free: in place of the lottery's draw at the first engine tick that
+  // would draw (the match running, no skit holding the display, play not
+  // halted), also at a tick inside another skit's waits. False for a name
+  // that is no skit's.
+  virtual bool stage(std::string_view skit) = 0;
+  // The skits' names, in the lottery's order: for staging them by name.
+  virtual std::vector<std::string> skits() const = 0;
   virtual bool ended() const = 0;
 
   // Every element, containers before contents, in design order; the

@@ -78,9 +78,10 @@ void WebPlatform::handle(int kind, int id, int entry) {
     program_->click(*e);
   else if (kind == static_cast<int>(Input::Choose) && e)
     program_->choose(*e, entry);
-  else if (kind == static_cast<int>(Input::Stage) && entry >= 0 &&
-           entry <= static_cast<int>(Skit::Interject))
-    program_->stage(static_cast<Skit>(entry));
+  else if (const std::vector<std::string> skits = program_->skits();
+           kind == static_cast<int>(Input::Stage) && entry >= 0 &&
+           entry < static_cast<int>(skits.size()))
+    program_->stage(skits[static_cast<std::size_t>(entry)]);
   else if (kind == static_cast<int>(Input::Link))
     web_link(program_->matchLink(site_, program_->matchSecond()).c_str());
 }
