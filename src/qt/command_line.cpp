@@ -98,8 +98,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
       QStringLiteral("match"),
       QStringLiteral("Plays the match of a match code again: its lineups open at once, and Go "
                      "kicks it off as it was kicked off, so that it plays the same, line for "
-                     "line. From the lineups on, the copy key (Ctrl+C) copies a link to the "
-                     "match at the time shown, which holds its code."),
+                     "line. From the lineups on, the copy key (Ctrl+C) copies the match's code "
+                     "at the time shown, or a link to it where the build names the page's site."),
       QStringLiteral("CODE"));
   const QCommandLineOption at(
       QStringLiteral("at"),

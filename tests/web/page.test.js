@@ -744,9 +744,10 @@ test("a refused code or time is said in a notice, and the page plays all the sam
     await page.close();
   }
   // A start past the match's end opens its end, with when it ended and its moments.
-  const page = await open(`?match=${Code}&at=999:00`);
+  const page = await openInRealTime(`?match=${Code}&at=999:00`);
   await element(page, "Command5").click();
-  await page.waitForFunction(() => document.getElementById("told").textContent !== "");
+  await page.waitForFunction(() => document.getElementById("told").textContent !== "", null,
+    { timeout: 120000 });
   assert.match(await page.locator("#told").textContent(),
     /^This match ended at \d\d:\d\d, before 999:00\.$/);
   assert.ok(await page.locator("#moments a").count() > 0, "its moments");
