@@ -4,6 +4,7 @@
 //
 //   simulate [MATCHES] [FIRST_SEED] [--each]      (10000 and 1 by default)
 //   simulate --match CODE [--at MM:SS] [--transcript]
+//   simulate --golden
 //
 // With --each it first prints one line per match: its seed, steps, end and
 // depth of nesting at the end, deepest nesting, the skits drawn, half and full
@@ -16,6 +17,10 @@
 // commentary line with the match clock shown then, from the start second of
 // --at on. A code or a time that is refused is said in one line on stderr,
 // with status 2.
+//
+// With --golden it plays the golden matches and says whether each plays as
+// recorded; where one does not, what to do, and the table as this build
+// plays it (status 1).
 
 #include <array>
 #include <chrono>
@@ -23,9 +28,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "app/match_code.h"
 #include "match/engine.h"
+#include "sim/golden.h"
 #include "sim/simulator.h"
 
 namespace {
@@ -46,6 +53,19 @@ int refuse(const std::string& why) {
   return 2;
 }
 
+// An argument as a refusal quotes it: what does not print as \xHH, and a
+// long one cut short.
+std::string shown(std::string_view argument) {
+  std::string text;
+  for (const unsigned char c : argument) {
+    if (text.size() >= 40) return text + "...";
+    char piece[8];
+    std::snprintf(piece, sizeof piece, c >= 0x20 && c < 0x7f ? "%c" : "\\x%02x", c);
+    text += piece;
+  }
+  return text;
+}
+
 // One match, of a code.
 int replay(const char* code, const char* at, bool transcript) {
   std::string why;
@@ -55,6 +75,7 @@ int replay(const char* code, const char* at, bool transcript) {
   if (at && !(startAt = parseMatchTime(at, why))) return refuse(why);
   const SimulatedMatch m = simulateMatch(
       1, {.userActs = false, .replay = kickOff, .startAt = *startAt, .transcript = transcript});
+  if (!m.endedBeforeItsStart.empty()) return refuse(m.endedBeforeItsStart);
   if (transcript)
     for (const TranscriptLine& line : m.transcript) std::printf("%s\n", line.line.c_str());
   else
@@ -63,34 +84,68 @@ int replay(const char* code, const char* at, bool transcript) {
   return m.violations.empty() ? 0 : 1;
 }
 
+int playGolden() {
+  const std::vector<std::string> failures = goldenFailures();
+  for (const std::string& failure : failures) std::printf("%s\n", failure.c_str());
+  if (failures.empty()) {
+    std::printf("%zu golden matches play as recorded\n", GoldenMatches.size());
+    return 0;
+  }
+  std::printf("The golden matches as this build plays them:\n%s", goldenTable().c_str());
+  return 1;
+}
+
 }  // namespace
 
+constexpr const char* Usage =
+    "usage: simulate [MATCHES] [FIRST_SEED] [--each]\n"
+    "       simulate --match CODE [--at MM:SS] [--transcript]\n"
+    "       simulate --golden\n"
+    "Plays seeded matches in virtual time (10000 from seed 1 by default) and says how they\n"
+    "ended and what broke; --each adds a line per match. --match plays the match of a code,\n"
+    "--at from a time of it, --transcript prints its lines. --golden plays the golden matches.\n";
+
 int main(int argc, char** argv) {
-  bool each = false, transcript = false;
+  bool each = false, transcript = false, golden = false;
   const char *code = nullptr, *at = nullptr;
   std::array<const char*, 2> numbers{};
   std::size_t given = 0;
   for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(Usage, stdout);
+      return 0;
+    }
     if (arg == "--each")
       each = true;
     else if (arg == "--transcript")
       transcript = true;
-    else if ((arg == "--match" || arg == "--at") && i + 1 < argc)
+    else if (arg == "--golden")
+      golden = true;
+    else if (arg == "--match" || arg == "--at") {
+      if (i + 1 == argc)
+        return refuse(arg == "--match" ? "--match needs a match code after it."
+                                       : "--at needs a match time after it, such as 20:05.");
       (arg == "--match" ? code : at) = argv[++i];
-    else if (given < numbers.size() && arg[0] != '-')
+    } else if (given < numbers.size() && !arg.empty() &&
+               arg.find_first_not_of("0123456789") == std::string_view::npos && arg.size() <= 19)
       numbers[given++] = argv[i];
     else
-      return refuse("unexpected argument '" + arg + "'");
+      return refuse("unexpected argument '" + shown(arg) + "'. See --help.");
   }
+  if (golden && (code || at || transcript || each || given))
+    return refuse("--golden goes alone. See --help.");
+  if (golden) return playGolden();
+  if (code && (each || given))
+    return refuse("--match plays one match: no seeds or --each with it.");
   if (code) return replay(code, at, transcript);
-  if (at || transcript) return refuse("--at and --transcript go with --match");
+  if (at || transcript) return refuse("--at and --transcript go with --match.");
   const std::uint64_t matches = numbers[0] ? std::strtoull(numbers[0], nullptr, 10) : 10000;
   const std::uint64_t first = numbers[1] ? std::strtoull(numbers[1], nullptr, 10) : 1;
   const auto start = std::chrono::steady_clock::now();
 
   std::array<std::uint64_t, EndCauses> ends{};
-  std::array<std::uint64_t, LotteryRows> skits{};
+  std::vector<std::uint64_t> skits(Skits.size());
   std::array<std::uint64_t, 8> endDepths{};
   std::uint64_t steps = 0, halfTimes = 0, fullTimes = 0, violations = 0;
   int deepest = 0;
@@ -128,7 +183,8 @@ int main(int argc, char** argv) {
                   static_cast<unsigned long long>(endDepths[d]));
   std::printf("skits drawn by the lottery\n");
   for (std::size_t k = 0; k < skits.size(); ++k)
-    std::printf("  %-20s %llu\n", Lottery[k].name, static_cast<unsigned long long>(skits[k]));
+    std::printf("  %-20s %llu\n", std::string(Skits[k].name).c_str(),
+                static_cast<unsigned long long>(skits[k]));
   std::printf("half-time speeches     %llu\n", static_cast<unsigned long long>(halfTimes));
   std::printf("full-time speeches     %llu\n", static_cast<unsigned long long>(fullTimes));
   std::printf("deepest nesting        %d passes\n", deepest);

@@ -10,7 +10,9 @@
 // MS counts from the window's first showing. ACTION is one of
 //   go        the builder's "&Go"         kickoff   the lineups' "&Go"
 //   exit      the match's "&Exit"         close     closing the window
-//   card, football, injury, interject     that skit, started as the lottery
+//   interject, football, injury, walk-off, card
+//                                         that skit (the program's names of
+//                                         its skits), started as the lottery
 //                                         starts one, once play runs free
 //   aside:N   the interjection with its aside drawn as N (0..32), likewise
 //   goal      the goal sequence, likewise, as a shot's arrival starts it
@@ -26,6 +28,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -77,10 +80,6 @@ int main(int argc, char** argv) {
       {"kickoff", [&] { f.click(f.Command5); }},
       {"exit", [&] { f.click(f.cmdExit); }},
       {"close", [&] { program.view.window()->close(); }},
-      {"card", [&] { f.stage(Skit::Card); }},
-      {"football", [&] { f.stage(Skit::Football); }},
-      {"injury", [&] { f.stage(Skit::Injury); }},
-      {"interject", [&] { f.stage(Skit::Interject); }},
       {"goal",
        [&] {
          f.stage([&] {
@@ -122,6 +121,9 @@ int main(int argc, char** argv) {
       if (number) run = [&f, minute] { f.MatchMinute = minute; };
     } else if (auto a = actions.find(action); a != actions.end()) {
       run = a->second;
+    } else if (const std::vector<std::string> skits = program.program->skits();
+               std::find(skits.begin(), skits.end(), action.toStdString()) != skits.end()) {
+      run = [&program, skit = action.toStdString()] { program.program->stage(skit); };
     }
     if (colon < 0 || !ok || !run) {
       std::fprintf(stderr, "stage: cannot read the action '%s'\n", argv[i]);

@@ -46,14 +46,17 @@ mergeInto(LibraryManager.library, {
   web_site: function () {
     return pageText(Broadcast.site());
   },
+  web_names: function (inputs, skits) {
+    Broadcast.names(UTF8ToString(inputs), UTF8ToString(skits));
+  },
   web_notice: function (text) {
     Broadcast.notice(UTF8ToString(text));
   },
   web_link: function (link) {
     Broadcast.link(UTF8ToString(link));
   },
-  web_moment: function (kind, second, link) {
-    Broadcast.moment(UTF8ToString(kind), second, UTF8ToString(link));
+  web_moment: function (told, second, link) {
+    Broadcast.moment(UTF8ToString(told), second, UTF8ToString(link));
   },
   web_refuse: function (why) {
     Broadcast.refuse(UTF8ToString(why));

@@ -33,6 +33,9 @@ add_custom_target(web_test_driver ALL DEPENDS ${NPM_DIR}/node_modules/.package-l
 add_test(NAME web.simulator_matches_as_native
   COMMAND bash ${WEB_TESTS}/same_matches.sh $<TARGET_FILE:simulate> ${WEB_DIR}/simulate.js 300)
 
+# The golden matches play as recorded in WebAssembly too.
+add_test(NAME web.golden_matches COMMAND node ${WEB_DIR}/simulate.js --golden)
+
 # The server of ./web.sh, against hostile requests and as a static host.
 add_test(NAME web.serve COMMAND node --test ${WEB_TESTS}/serve.test.js)
 

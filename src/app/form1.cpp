@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "match/engine.h"
 #include "teams/countries.h"
 #include "text/alternatives.h"
 
@@ -10,7 +11,7 @@
 // wait runs afterwards; caught where the platform calls into the core.
 struct ProgramEnded {};
 
-Form1::Form1(Platform& platform) : platform_(platform) {
+Form1::Form1(Platform& platform) : lotteryStarts(Skits.size()), platform_(platform) {
   elements_.push_back(&Form);
   loadDesign();
   timers_.add(Timer1, [this] { Timer1_Timer(); });
@@ -99,12 +100,16 @@ void Form1::closeRequested() {
   guarded([this] { EndProgram(); });
 }
 
-void Form1::stage(Skit skit) {
-  // In the order of the skits' names.
-  static constexpr void (Form1::*Skits[])() = {&Form1::SkitCard, &Form1::SkitFootball,
-                                               &Form1::SkitInjury, &Form1::SkitInterject};
-  const auto k = static_cast<std::size_t>(skit);
-  if (k < std::size(Skits)) stage([this, procedure = Skits[k]] { (this->*procedure)(); });
+bool Form1::stage(std::string_view skit) {
+  const SkitRow* row = skitNamed(skit);
+  if (row) stage([this, procedure = row->procedure] { (this->*procedure)(); });
+  return row != nullptr;
+}
+
+std::vector<std::string> Form1::skits() const {
+  std::vector<std::string> names;
+  for (const SkitRow& row : Skits) names.emplace_back(row.name);
+  return names;
 }
 
 void Form1::stage(std::function<void()> scene) { staged_ = std::move(scene); }
@@ -124,6 +129,7 @@ std::unique_ptr<Program> makeProgram(Platform& platform) {
 void Form1::EndProgram() {
   if (!ended_) {
     ended_ = true;
+    replay.ending();
     platform_.endProgram();
   }
   throw ProgramEnded{};

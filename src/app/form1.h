@@ -22,10 +22,6 @@ using Flag = std::int16_t;
 inline constexpr Flag True = -1;
 inline constexpr Flag False = 0;
 
-// The skit lottery's procedures: the interjections, the football dream, the
-// injury, the walk-off and the card.
-inline constexpr std::size_t LotteryRows = 5;
-
 // Where the possession cycle stands.
 enum class PlayPhase { Flight = 0, Holding = 1, PassDue = 2 };
 
@@ -194,7 +190,8 @@ class Form1 : public Program {
   // lottery started each of its procedures: for the benchmarks, the tests of
   // the pacing and the match simulator.
   std::uint64_t engineTicks = 0;
-  std::array<std::uint64_t, LotteryRows> lotteryStarts{};
+  // By the skits' rows (match/engine.h).
+  std::vector<std::uint64_t> lotteryStarts;
 
   // The engine phase, kept in the engine timer's tag text ("1", "2", "0").
   PlayPhase phase() const;
@@ -261,7 +258,8 @@ class Form1 : public Program {
   void click(Element& button) override;
   void choose(Element& list, int entry) override;
   void closeRequested() override;
-  void stage(Skit skit) override;
+  bool stage(std::string_view skit) override;
+  std::vector<std::string> skits() const override;
   // Any scene, started as a staged skit is: the goal sequence, say, or a
   // skit with its draws prepared.
   void stage(std::function<void()> scene);
@@ -277,6 +275,7 @@ class Form1 : public Program {
   int matchSecond() const override { return MatchMinute * 60 + MatchSecond; }
   std::string matchLink(std::string_view site, int atSecond = 0) const override;
   std::vector<MatchMoment> moments() const override;
+  std::string endedBeforeItsStart() const override { return replay.endedBeforeItsStart(); }
 
   // Ends the program: no tick, line or wait runs afterwards.
   void EndProgram();

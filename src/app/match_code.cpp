@@ -7,15 +7,22 @@
 
 namespace {
 
-constexpr int Version = 1;
+// The version of the rules a code is played by, written first in every code.
+// It covers everything a match depends on: every draw and its order, the
+// lottery's rows, the texts and the durations that follow from them, the
+// engine's constants, and the code's own layout. A change that makes any
+// code play differently bumps it: the golden matches' test fails until then.
+constexpr int RulesVersion = 1;
 constexpr std::string_view Alphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
-// The fields of a version-1 code, in bits, in the order they are written:
-// the version (so the first character names it), the seed, the draws, the
-// syllables of the six lists, the kick-off's step (0 before the kick-off,
-// else 1 + phase, plus 8 for a "&Go" before its heartbeat), then the check
-// of the 120 bits before it.
+// The fields of a code, in bits, in the order they are written: the version
+// (so the first character names it), the seed, the draws, the syllables of
+// the six lists, the kick-off's step (0 before the kick-off, else 1 + phase,
+// plus 8 for a "&Go" before its heartbeat), then the check of the 120 bits
+// before it. The check comes last over everything before it in every
+// layout, so that a code is checked before anything in it is believed, its
+// version included.
 constexpr int VersionBits = 6, SeedBits = 64, DrawBits = 25, StepBits = 5, CheckBits = 24;
 constexpr int SyllableBits[3] = {3, 3, 4};  // first syllable, middle syllable, ending
 constexpr std::size_t CheckedBytes = 15, CodeBytes = 18;
@@ -79,7 +86,7 @@ std::string sentence(const char* format, std::size_t value) {
 std::string encodeMatch(const KickOff& k) {
   if (!outOfRange(k).empty()) return "";
   Bits bits;
-  bits.put(Version, VersionBits);
+  bits.put(RulesVersion, VersionBits);
   bits.put(k.seed, SeedBits);
   bits.put(k.draws, DrawBits);
   for (int list = 0; list < 6; ++list)
@@ -98,30 +105,50 @@ std::string encodeMatch(const KickOff& k) {
   return code;
 }
 
-std::optional<KickOff> decodeMatch(std::string_view code, std::string& why) {
+namespace {
+
+// The bits of a code whose check holds, or none with one sentence in `why`.
+std::optional<Bits> checkedBits(std::string_view code, std::string& why) {
   if (code.empty()) {
     why = "The match code is empty.";
     return std::nullopt;
   }
-  if (code.size() != MatchCodeLength) {
-    why = sentence("A match code has 24 characters; this one has %zu.", code.size());
+  // Characters, not bytes: a character of UTF-8 is a leading byte and the
+  // bytes that continue it; a byte that continues nothing counts alone.
+  std::size_t characters = 0, outside = 0, continuing = 0;
+  for (const char c : code) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (continuing > 0 && (byte & 0xC0) == 0x80) {
+      --continuing;
+      continue;
+    }
+    continuing = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
+    ++characters;
+    if (!outside && Alphabet.find(c) == std::string_view::npos) outside = characters;
+  }
+  if (characters != MatchCodeLength) {
+    why = sentence("A match code has 24 characters; this one has %zu.", characters);
+    return std::nullopt;
+  }
+  if (outside) {
+    why = sentence(
+        "A match code holds only letters, digits, '-' and '_'; its character %zu is not one.",
+        outside);
     return std::nullopt;
   }
   Bits bits;
-  for (std::size_t i = 0; i < MatchCodeLength; ++i) {
-    const std::size_t sextet = Alphabet.find(code[i]);
-    if (sextet == std::string_view::npos) {
-      why = "A match code holds only letters, digits, '-' and '_'.";
-      return std::nullopt;
-    }
-    bits.put(sextet, 6);
-  }
-  bits.at = 0;
-  if (const std::uint64_t version = bits.take(VersionBits); version != Version) {
-    why = sentence("This match code is of version %zu; this program plays codes of version 1.",
-                   static_cast<std::size_t>(version));
+  for (const char c : code) bits.put(Alphabet.find(c), 6);
+  bits.at = CheckedBytes * 8;
+  if (bits.take(CheckBits) != check(std::span(bits.bytes).first(CheckedBytes))) {
+    why = "This match code is mistyped: its check characters do not match the rest.";
     return std::nullopt;
   }
+  bits.at = 0;
+  return bits;
+}
+
+// The fields of checked bits after their version, or none with one sentence.
+std::optional<KickOff> fields(Bits& bits, std::string& why) {
   KickOff k;
   k.seed = bits.take(SeedBits);
   k.draws = bits.take(DrawBits);
@@ -129,10 +156,6 @@ std::optional<KickOff> decodeMatch(std::string_view code, std::string& why) {
     k.syllables[static_cast<std::size_t>(list)] =
         static_cast<int>(bits.take(SyllableBits[list % 3]));
   const int step = static_cast<int>(bits.take(StepBits));
-  if (bits.take(CheckBits) != check(std::span(bits.bytes).first(CheckedBytes))) {
-    why = "This match code is mistyped: its check characters do not match the rest.";
-    return std::nullopt;
-  }
   if (step > Steps) {
     why = "This match code names a kick-off step that no clock has.";
     return std::nullopt;
@@ -146,6 +169,47 @@ std::optional<KickOff> decodeMatch(std::string_view code, std::string& why) {
   return k;
 }
 
+}  // namespace
+
+std::optional<KickOff> decodeMatch(std::string_view code, std::string& why) {
+  std::optional<Bits> bits = checkedBits(code, why);
+  if (!bits) return std::nullopt;
+  const int version = static_cast<int>(bits->take(VersionBits));
+  if (version == RulesVersion) return fields(*bits, why);
+  if (version > RulesVersion) {
+    why = sentence(
+        "This match was played by a later version of the broadcast (rules %zu); update the "
+        "program to watch it.",
+        static_cast<std::size_t>(version));
+    return std::nullopt;
+  }
+  const std::optional<KickOff> earlier = earlierKickOff(code);
+  if (!earlier) {
+    why = sentence("This match code names rules %zu, which no version of the broadcast played.",
+                   static_cast<std::size_t>(version));
+    return std::nullopt;
+  }
+  KickOff lineups = *earlier;
+  lineups.phase.reset();
+  why =
+      "This match was played by an earlier version of the broadcast, which would play it "
+      "differently now; the code " +
+      encodeMatch(lineups) + " opens its countries and lineups as a new match.";
+  return std::nullopt;
+}
+
+std::optional<KickOff> earlierKickOff(std::string_view code) {
+  std::string why;
+  std::optional<Bits> bits = checkedBits(code, why);
+  if (!bits) return std::nullopt;
+  // Every version so far has the same layout.
+  const int version = static_cast<int>(bits->take(VersionBits));
+  if (version < 1 || version >= RulesVersion) return std::nullopt;
+  return fields(*bits, why);
+}
+
+int rulesVersion() { return RulesVersion; }
+
 std::string matchTime(int second) {
   char text[32];
   std::snprintf(text, sizeof text, "%02d:%02d", second / 60, second % 60);
@@ -153,24 +217,44 @@ std::string matchTime(int second) {
 }
 
 std::optional<int> parseMatchTime(std::string_view text, std::string& why) {
-  const std::size_t colon = text.find(':');
   auto digits = [](std::string_view part) {
     for (const char c : part)
       if (c < '0' || c > '9') return false;
     return !part.empty();
   };
-  if (colon == std::string_view::npos || colon > 3 || text.size() != colon + 3 ||
-      !digits(text.substr(0, colon)) || !digits(text.substr(colon + 1)) || text[colon + 1] > '5') {
-    why = "A match time is minutes and seconds, such as 20:05.";
-    return std::nullopt;
+  auto number = [](std::string_view part) {
+    int value = 0;
+    for (const char c : part) value = value * 10 + (c - '0');
+    return value;
+  };
+  const std::size_t colon = text.find(':');
+  const std::string_view minutes = text.substr(0, colon);
+  const std::string_view seconds =
+      colon == std::string_view::npos ? std::string_view{} : text.substr(colon + 1);
+  if (digits(minutes) && minutes.size() <= 3 && seconds.size() == 2 && digits(seconds) &&
+      number(seconds) < 60)
+    return number(minutes) * 60 + number(seconds);
+  why = "A match time is minutes and seconds, such as 20:05";
+  // Digits and a colon are quoted as given; anything else could be anything.
+  if (digits(minutes) && digits(seconds) && text.size() <= 12) {
+    const std::string given(text);
+    if (seconds.size() == 1)
+      why += ": " + given + " has one digit of seconds";
+    else if (seconds.size() != 2)
+      why += ": " + given + " has " + std::to_string(seconds.size()) + " digits of seconds";
+    else if (number(seconds) >= 60)
+      why += ": " + given + " has " + std::string(seconds) + " seconds";
+    else
+      why += ": " + given + " has more minutes than the clock shows";
   }
-  int minutes = 0;
-  for (const char c : text.substr(0, colon)) minutes = minutes * 10 + (c - '0');
-  return minutes * 60 + (text[colon + 1] - '0') * 10 + (text[colon + 2] - '0');
+  why += ".";
+  return std::nullopt;
 }
 
 std::string matchLink(std::string_view site, std::string_view code, int atSecond) {
-  std::string link = std::string(site) + "?match=" + std::string(code);
-  if (atSecond > 0) link += "&at=" + matchTime(atSecond);
-  return link;
+  const std::string at = atSecond > 0 ? matchTime(atSecond) : "";
+  const std::string query = "?match=" + std::string(code) + (at.empty() ? "" : "&at=" + at);
+  if (!site.empty()) return std::string(site) + query;
+  return "blunderfest --match " + std::string(code) + (at.empty() ? "" : " --at " + at) +
+         " (on the page: " + query + ")";
 }

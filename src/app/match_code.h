@@ -41,9 +41,18 @@ inline constexpr std::size_t MatchCodeLength = 24;
 // The code of a kick-off; "" for one no program makes (a value out of range).
 std::string encodeMatch(const KickOff& kickOff);
 
-// The kick-off of a code, or none with one sentence in `why` that says what
-// is wrong with it.
+// The kick-off of a code of this program's rules, or none with one sentence
+// in `why` that says what is wrong with it. A code of earlier rules is never
+// played by these: its sentence gives the code of its countries and lineups
+// under these rules, a new match.
 std::optional<KickOff> decodeMatch(std::string_view code, std::string& why);
+
+// The kick-off written in a code of earlier rules whose check holds, as it
+// was written; none for any other code.
+std::optional<KickOff> earlierKickOff(std::string_view code);
+
+// The version of the rules this program plays, which its codes carry.
+int rulesVersion();
 
 // A match second as the clock shows it, "MM:SS".
 std::string matchTime(int second);
@@ -53,5 +62,7 @@ std::string matchTime(int second);
 std::optional<int> parseMatchTime(std::string_view text, std::string& why);
 
 // The address of the page at `site` that plays the match of `code`, from
-// its kick-off or from a match second on.
+// its kick-off or from a match second on. Where there is no site, the same
+// in words that work with the program and with any copy of the page:
+// "blunderfest --match CODE --at 20:05 (on the page: ?match=CODE&at=20:05)".
 std::string matchLink(std::string_view site, std::string_view code, int atSecond = 0);

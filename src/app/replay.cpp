@@ -1,12 +1,17 @@
 #include "app/replay.h"
 
+#include <algorithm>
+
 #include "app/form1.h"
 
-const char* nameOf(MomentKind kind) {
-  static constexpr const char* Names[] = {"interjection",   "half time", "full time",
-                                          "football dream", "injury",    "card",
-                                          "goal",           "sign-off"};
-  return Names[static_cast<int>(kind)];
+std::vector<MatchMoment> toldMoments(const std::vector<Moment>& moments) {
+  std::vector<MatchMoment> told;
+  for (const Moment& m : moments) {
+    if (!rowOf(m.kind).memorable) continue;
+    MatchMoment moment{toldOf(m), m.second};
+    if (std::find(told.begin(), told.end(), moment) == told.end()) told.push_back(moment);
+  }
+  return told;
 }
 
 // The start second goes with the match it names: a refused code leaves an
@@ -14,7 +19,15 @@ const char* nameOf(MomentKind kind) {
 bool Replay::useOptions(const Options& options, std::string& why) {
   if (!options.match) return true;
   const std::optional<KickOff> kickOff = decodeMatch(*options.match, why);
-  if (!kickOff) return false;
+  if (!kickOff) {
+    // A match of earlier rules opens its countries and lineups as a new
+    // match, as its sentence says.
+    if (std::optional<KickOff> earlier = earlierKickOff(*options.match)) {
+      earlier->phase.reset();
+      open(*earlier);
+    }
+    return false;
+  }
   open(*kickOff);
   if (options.atSecond) startAt(*options.atSecond);
   return true;
@@ -60,7 +73,14 @@ void Replay::drawingLineups() {
   if (!encodeMatch(lineups).empty()) kickOff_ = lineups;
 }
 
-void Replay::lineupsDrawn() { afterLineups_ = f_.rnd().position(); }
+// The lineups of an opened code are that code's until the kick-off: its
+// phase goes with them.
+void Replay::lineupsDrawn() {
+  afterLineups_ = f_.rnd().position();
+  if (opened_ && kickOff_ && kickOff_->seed == opened_->seed && kickOff_->draws == opened_->draws &&
+      kickOff_->syllables == opened_->syllables)
+    kickOff_ = opened_;
+}
 
 bool Replay::holdsKickOff() {
   if (kickedOff_ || !opened_ || !opened_->phase) return false;
@@ -110,14 +130,33 @@ void Replay::clockShown() {
   }
 }
 
+void Replay::ending() {
+  if (hurrying_) endedUnseenAt_ = f_.MatchMinute * 60 + f_.MatchSecond;
+}
+
+std::string Replay::endedBeforeItsStart() const {
+  if (!endedUnseenAt_) return "";
+  return "This match ended at " + matchTime(*endedUnseenAt_) + ", before " + matchTime(startAt_) +
+         ".";
+}
+
 bool Replay::lineShown(const std::string& line) {
   if (hurrying_) return false;
   if (out_) out_(f_.Label20.caption + " " + line);
   return true;
 }
 
-void Replay::moment(MomentKind kind) {
-  moments_.push_back({kind, f_.MatchMinute * 60 + f_.MatchSecond});
+std::size_t Replay::moment(MomentKind kind) {
+  // The step the tick counter reads: the last heartbeat's, or the next once
+  // the counter has moved on.
+  const std::uint64_t step = lastBeat_ + (f_.platform().tickCount() != lastBeatTick_ ? 1 : 0);
+  moments_.push_back(
+      {kind, f_.MatchMinute * 60 + f_.MatchSecond, "", step - kickOffStep_.value_or(step)});
+  return moments_.size() - 1;
+}
+
+void Replay::momentCameTo(std::size_t moment, std::string_view detail) {
+  moments_[moment].detail = detail;
 }
 
 std::string Form1::matchLink(std::string_view site, int atSecond) const {
@@ -125,8 +164,4 @@ std::string Form1::matchLink(std::string_view site, int atSecond) const {
   return code.empty() ? "" : ::matchLink(site, code, atSecond);
 }
 
-std::vector<MatchMoment> Form1::moments() const {
-  std::vector<MatchMoment> told;
-  for (const Moment& m : replay.moments()) told.push_back({nameOf(m.kind), m.second});
-  return told;
-}
+std::vector<MatchMoment> Form1::moments() const { return toldMoments(replay.moments()); }

@@ -5,28 +5,20 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/match_code.h"
+#include "app/moments.h"
 #include "platform/options.h"
+#include "platform/program.h"
 #include "platform/random.h"
 
 class Form1;
 
-// What happens in a match that a viewer may want to see again: each skit,
-// goal and speech.
-enum class MomentKind { Interjection, HalfTime, FullTime, Football, Injury, Card, Goal, SignOff };
-
-// A moment and the match second the clock showed when it began.
-struct Moment {
-  MomentKind kind;
-  int second;
-  bool operator==(const Moment&) const = default;
-};
-
-// "interjection", "half time", "full time", "football dream", "injury",
-// "card", "goal", "sign-off".
-const char* nameOf(MomentKind kind);
+// The moments a viewer is told of: the memorable ones, in order, each told
+// once (two told alike at the same second are one).
+std::vector<MatchMoment> toldMoments(const std::vector<Moment>& moments);
 
 // The match as something to pass on: the kick-off it is a function of (and so
 // its code), a match opened from a code, a broadcast that starts at a match
@@ -47,7 +39,8 @@ class Replay {
   // ---- Asked for before start-up ----
   // The match and the start second the options name; false, with one
   // sentence in `why`, for a code that is refused (the program then plays a
-  // match of its own, from its kick-off).
+  // match of its own from its kick-off: for a code of earlier rules, the
+  // new match of its countries and lineups that the sentence names).
   bool useOptions(const Options& options, std::string& why);
   // Start-up opens this match: its countries, then its lineups; the lineups'
   // "&Go" kicks it off as it was kicked off, at the next clock step of the
@@ -78,6 +71,9 @@ class Replay {
   const std::vector<Moment>& moments() const { return moments_; }
   // Whether the match runs unseen towards the second it starts at.
   bool hurrying() const { return hurrying_; }
+  // Where the match ended while it ran unseen towards its start: "This match
+  // ended at 65:00, before 70:00."; "" otherwise.
+  std::string endedBeforeItsStart() const;
 
   // ---- Told by the program ----
   void loaded();          // start-up is done
@@ -89,10 +85,13 @@ class Replay {
   void beforeHeartbeat(std::uint64_t step);
   void afterHeartbeat(std::uint64_t step);
   void clockShown();  // the match clock moved on
+  void ending();      // the program ends
   // A line on the commentary display: false while the match hurries, and
   // nobody sees or hears it.
   bool lineShown(const std::string& line);
-  void moment(MomentKind kind);
+  // A moment begins; its place, to tell later what it came to.
+  std::size_t moment(MomentKind kind);
+  void momentCameTo(std::size_t moment, std::string_view detail);
 
  private:
   std::array<int, 6> syllables() const;
@@ -107,6 +106,7 @@ class Replay {
   std::optional<Random::Position> afterLineups_;
   bool goPressed_ = false, kickedOff_ = false, hurrying_ = false;
   std::optional<std::uint64_t> kickOffStep_;
+  std::optional<int> endedUnseenAt_;
   std::uint64_t lastBeat_ = 0;
   std::uint32_t lastBeatTick_ = 0;
   std::vector<Moment> moments_;

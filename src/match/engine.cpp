@@ -1,8 +1,14 @@
 #include "match/engine.h"
 
-const LotteryRow* LotteryPick(int draw) {
-  for (const LotteryRow& row : Lottery)
+const SkitRow* LotteryPick(int draw) {
+  for (const SkitRow& row : Skits)
     if (draw < row.below) return &row;
+  return nullptr;
+}
+
+const SkitRow* skitNamed(std::string_view name) {
+  for (const SkitRow& row : Skits)
+    if (row.name == name) return &row;
   return nullptr;
 }
 
@@ -20,8 +26,8 @@ void Form1::Timer2_Timer() {
 
 void Form1::RunSkitLottery() {
   if (runStaged()) return;  // a skit asked for on the spot takes the draw's place
-  const LotteryRow* row = LotteryPick(rnd().below(LotteryRange));
+  const SkitRow* row = LotteryPick(rnd().below(LotteryRange));
   if (!row) return;
-  ++lotteryStarts[static_cast<std::size_t>(row - Lottery.data())];
+  ++lotteryStarts[static_cast<std::size_t>(row - Skits.data())];
   (this->*row->procedure)();
 }

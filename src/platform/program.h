@@ -12,16 +12,13 @@
 class Platform;
 struct Options;
 
-// The skits that can be staged on demand, for looking at moments that the
-// lottery brings only now and then.
-enum class Skit { Card, Football, Injury, Interject };
-
 // Something in a match that a viewer may want to see again (a skit, a goal,
-// a speech), named as the page lists it, and the match second the clock
-// showed when it began.
+// a speech), told as the end of the broadcast lists it ("The injury: the
+// judges' marks"), and the match second the clock showed when it began.
 struct MatchMoment {
-  std::string kind;
+  std::string told;
   int second = 0;
+  bool operator==(const MatchMoment&) const = default;
 };
 
 // What a platform drives: the heartbeat, the user's inputs, closing, and
@@ -42,11 +39,14 @@ class Program {
   virtual void choose(Element& list, int entry) = 0;
   // The window's close button, or the window destroyed from outside.
   virtual void closeRequested() = 0;
-  // Starts that skit as the lottery starts one, as soon as play runs free:
-  // in place of the lottery's draw at the first engine tick that would draw
-  // (the match running, no skit holding the display, play not halted), also
-  // at a tick inside another skit's waits.
-  virtual void stage(Skit skit) = 0;
+  // Starts the skit of that name as the lottery starts one, as soon as play
+  // runs free: in place of the lottery's draw at the first engine tick that
+  // would draw (the match running, no skit holding the display, play not
+  // halted), also at a tick inside another skit's waits. False for a name
+  // that is no skit's.
+  virtual bool stage(std::string_view skit) = 0;
+  // The skits' names, in the lottery's order: for staging them by name.
+  virtual std::vector<std::string> skits() const = 0;
   virtual bool ended() const = 0;
 
   // Every element, containers before contents, in design order; the
@@ -66,10 +66,16 @@ class Program {
   // The match second the scoreboard shows; 0 before the kick-off.
   virtual int matchSecond() const = 0;
   // The address at `site` that plays this match from its lineups, or from
-  // `atSecond` on; "" while there is no match to tell (the title screen).
+  // `atSecond` on (in words where `site` is ""); "" while there is no match
+  // to tell (the title screen).
   virtual std::string matchLink(std::string_view site, int atSecond = 0) const = 0;
-  // The match's moments so far, in the order they came.
+  // The match's memorable moments so far, in the order they came, each told
+  // once.
   virtual std::vector<MatchMoment> moments() const = 0;
+  // Once ended: where the broadcast was to start past the match's end, the
+  // sentence that says when the match ended ("This match ended at 65:00,
+  // before 70:00."); "" otherwise.
+  virtual std::string endedBeforeItsStart() const = 0;
 };
 
 // The program, on `platform`, which must outlive it.

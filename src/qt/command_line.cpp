@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <cstdint>
 #include <limits>
 
@@ -42,6 +43,15 @@ QString printable(const QString& value) {
     shown += piece;
   }
   return shown;
+}
+
+QStringList argumentsOf(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) {
+    QStringDecoder decode(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    arguments << decode(QByteArrayView(argv[i]));
+  }
+  return arguments;
 }
 
 void setApplicationIdentity() {
@@ -88,8 +98,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
       QStringLiteral("match"),
       QStringLiteral("Plays the match of a match code again: its lineups open at once, and Go "
                      "kicks it off as it was kicked off, so that it plays the same, line for "
-                     "line. From the lineups on, the copy key (Ctrl+C) copies a link to the "
-                     "match at the time shown, which holds its code."),
+                     "line. From the lineups on, the copy key (Ctrl+C) copies the match's code "
+                     "at the time shown, or a link to it where the build names the page's site."),
       QStringLiteral("CODE"));
   const QCommandLineOption at(
       QStringLiteral("at"),
@@ -159,10 +169,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QString text = parser.value(at);
     std::string why;
     line.options.atSecond = parseMatchTime(text.toStdString(), why);
-    if (!line.options.atSecond)
-      return refuse(
-          QStringLiteral("The time of --at is minutes and seconds, such as 20:05, not '%1'.")
-              .arg(printable(text)));
+    if (!line.options.atSecond) return refuse(QString::fromStdString(why));
     if (!line.options.match)
       return refuse(QStringLiteral("--at goes with --match: it starts that match at a time."));
   }

@@ -32,3 +32,8 @@ QString printable(const QString& value);
 // Reads the arguments, the program's path first. The usage line of the help
 // names the program as the application object was started.
 CommandLine readCommandLine(const QStringList& arguments);
+
+// The program's arguments as given: UTF-8, a leading byte-order mark kept
+// (the toolkit's own list drops it), so that a value is refused or taken as
+// the simulator and the page take the same bytes.
+QStringList argumentsOf(int argc, char** argv);

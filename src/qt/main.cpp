@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/design.h"
+#include "app/match_code.h"
 #include "qt/command_line.h"
 #include "qt/display.h"
 #include "qt/painting.h"
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     // Read before there is a window, so that help, version and refusals need
     // no display; the window's application object comes after this one.
     QCoreApplication reader(argc, argv);
-    line = readCommandLine(QCoreApplication::arguments());
+    line = readCommandLine(argumentsOf(argc, argv));
   }
   switch (line.action) {
     case CommandLine::Action::Run:
@@ -78,5 +79,13 @@ int main(int argc, char** argv) {
   QtProgram program(line.options);
   program.start();
   if (!program.program->ended()) app.exec();
+  // A start past the match's end shows nothing of it: say when it ended, and
+  // the moments it could start at instead.
+  if (const std::string why = program.program->endedBeforeItsStart(); !why.empty()) {
+    std::fprintf(stderr, "blunderfest: %s Its moments:\n", why.c_str());
+    for (const MatchMoment& m : program.program->moments())
+      std::fprintf(stderr, "  %s %s\n", matchTime(m.second).c_str(), m.told.c_str());
+    return 1;
+  }
   return 0;
 }

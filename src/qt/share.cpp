@@ -25,7 +25,7 @@ QString clock(int second) {
 QString shareSite() { return QStringLiteral(BLUNDERFEST_SITE); }
 
 ShareKey::ShareKey(QWidget& window, const Program& program)
-    : window_(&window), program_(program), title_(window.windowTitle()) {
+    : window_(&window), program_(program), title_(window.windowTitle()), site_(shareSite()) {
   restore_.setSingleShot(true);
   restore_.setInterval(ToldForMs);
   connect(&restore_, &QTimer::timeout, this, [this] {
@@ -38,14 +38,15 @@ ShareKey::ShareKey(QWidget& window, const Program& program)
 
 bool ShareKey::copyLink() {
   const int second = program_.matchSecond();
-  const std::string link = program_.matchLink(shareSite().toStdString(), second);
+  const std::string link = program_.matchLink(site_.toStdString(), second);
   if (link.empty()) {
     say(QStringLiteral("No match to link to yet"));
     return false;
   }
   QGuiApplication::clipboard()->setText(QString::fromStdString(link));
-  say(second > 0 ? QStringLiteral("Link to this match at %1 copied").arg(clock(second))
-                 : QStringLiteral("Link to this match copied"));
+  const QString what = site_.isEmpty() ? QStringLiteral("Code of") : QStringLiteral("Link to");
+  say(second > 0 ? QStringLiteral("%1 this match at %2 copied").arg(what, clock(second))
+                 : QStringLiteral("%1 this match copied").arg(what));
   return true;
 }
 

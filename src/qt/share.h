@@ -23,6 +23,8 @@ class ShareKey : public QObject {
 
   // What the key does: true when a link went to the clipboard.
   bool copyLink();
+  // Where the links lead; "" copies the code and time in words instead.
+  void setSite(const QString& site) { site_ = site; }
 
  private:
   void say(const QString& what);
@@ -30,10 +32,12 @@ class ShareKey : public QObject {
   QPointer<QWidget> window_;  // none once another program destroyed it
   const Program& program_;
   QString title_;
+  QString site_;
   QTimer restore_;
 };
 
-// The site the copied links lead to, the build's setting.
+// The site the copied links lead to, the build's setting: "" where the build
+// names none, and the code and time are copied in words.
 QString shareSite();
 
 // Writes one line of the transcript to standard output at once, so that a

@@ -16,11 +16,6 @@ constexpr std::uint64_t FourSeconds = 257, TenSeconds = 641;
 // Far beyond any match: one that has not ended by then never will.
 constexpr std::uint64_t MostSteps = 3 * 60 * StepsPerMinute;
 
-const std::string WalkOffLine = "Typical of a soccer player.  Quitter.  C-ya.";
-const std::string HalfTimeLine = "Well we're past halftime now--and no, ";
-const std::string FullTimeLine = "The referee's blown his whistle--that's full time";
-const std::string SignOffLine = "Good night and good bye.  May all your days be soccer-free.";
-
 // Something the user does once the match runs: "&Exit" or closing the
 // window, at the first pass from a given step on that runs at least this
 // deeply nested (two minutes later at any depth).
@@ -71,6 +66,7 @@ class Simulation {
     while (!form_.ended() && platform_.step() < MostSteps) platform_.run(StepsPerMinute);
     if (!form_.ended()) fail("the match never ended");
     result_.code = form_.replay.code();
+    result_.endedBeforeItsStart = form_.endedBeforeItsStart();
     result_.kickOffStep = form_.replay.kickOffStep().value_or(0);
     for (const auto& left : {exitAt_, closeAt_})
       if (left && endStep_ && *left <= *endStep_ &&
@@ -195,32 +191,14 @@ class Simulation {
     if (f.PlayHalted) fail("play is halted with no skit running");
     if (f.HoldAnnouncer && !(f.ShotInFlight && f.phase() == PlayPhase::Flight))
       fail("the display is held with no skit running and no shot in the air");
-    const std::vector<std::pair<const Element*, const char*>> props = {
-        {&f.lblGOal, "GOAL!"},
-        {&f.OFFS1, "the offside line"},
-        {&f.OFFS2, "the offside sign"},
-        {&f.RedCard, "the card"},
-        {&f.Ambulance, "the ambulance"},
-        {&f.picJudge, "the judges' panel"},
-        {&f.NFLLogo, "the logo"},
-        {&f.picFG[0], "a goalpost"},
-        {&f.picFG[1], "a goalpost"},
-        {&f.Shape25[0], "the balloon"},
-        {&f.Label24, "the balloon's text"},
-        {&f.burns, "burns"},
-        {&f.Argh, "Argh"},
-        {&f.smGirl, "smGirl"},
-        {&f.shh, "shh"},
-        {&f.girl, "the girl's picture"},
-        {&f.player[lyingFigureOf(HomeSide)], "a lying figure"},
-        {&f.player[lyingFigureOf(Visitors)], "a lying figure"},
-    };
-    for (const auto& [prop, name] : props)
-      if (prop->visible) fail(std::string(name) + " shows with no skit running");
-    for (auto& [index, helmet] : f.NFLhelmet)
-      if (helmet.visible) fail("a helmet shows with no skit running");
-    for (int i = 2; i <= 7; ++i)
-      if (f.Line1[static_cast<std::size_t>(i)].visible) fail("a balloon's tail shows");
+    // The goal sequence's props, and each skit's.
+    for (const Element* prop :
+         std::initializer_list<const Element*>{&f.lblGOal, &f.OFFS1, &f.OFFS2})
+      if (prop->visible) fail(prop->name + " shows with no goal being called");
+    for (const SkitRow& skit : Skits)
+      for (const Element* prop : skit.props(f))
+        if (prop->visible)
+          fail(prop->name + " of the " + std::string(skit.name) + " shows with no skit running");
     if (f.picBall.picture != Picture::SoccerBall) fail("the ball is not a soccer ball");
 
     int girls = 0;
@@ -240,7 +218,11 @@ class Simulation {
 
   // ---- At the end -------------------------------------------------------------------------
 
-  // The end must come from one of its causes, no earlier than that cause allows.
+  // The step a moment began in, counted from start-up.
+  std::uint64_t stepOf(const Moment& m) const { return result_.kickOffStep + m.step; }
+
+  // The end must come from one of its causes, no earlier than that cause
+  // allows: the moments tell which came.
   void judgeTheEnd() {
     if (!endStep_) return;
     const std::uint64_t end = *endStep_;
@@ -252,11 +234,14 @@ class Simulation {
     auto consider = [&](std::uint64_t due, EndCause cause) {
       if (due <= end && (!first || due < first->first)) first = {due, cause};
     };
-    if (exitAt_) consider(*exitAt_ + FourSeconds, EndCause::Exit);
-    for (const auto& said : platform_.transcript()) {
-      if (said.line == WalkOffLine && said.step != exitAt_)
-        consider(said.step + FourSeconds, EndCause::WalkOff);
-      if (said.line == SignOffLine) consider(said.step + TenSeconds, EndCause::FullTime);
+    const auto& said = platform_.transcript();
+    for (const Moment& m : form_.replay.moments()) {
+      if (m.kind == MomentKind::SignOff)
+        consider(stepOf(m) + FourSeconds,
+                 stepOf(m) == exitAt_ ? EndCause::Exit : EndCause::WalkOff);
+      // The full-time speech ends ten seconds after its last line.
+      if (m.kind == MomentKind::FullTime && !said.empty())
+        consider(said.back().step + TenSeconds, EndCause::FullTime);
     }
     if (first)
       result_.cause = first->second;
@@ -267,15 +252,18 @@ class Simulation {
   // "&Exit" and the walk-off end four seconds after their line, to the step,
   // with that line the last one shown; only closing the window comes sooner.
   void checkTheSignOff() {
+    const auto& moments = form_.replay.moments();
+    const auto signOff = std::find_if(moments.begin(), moments.end(), [](const Moment& m) {
+      return m.kind == MomentKind::SignOff;
+    });
+    if (signOff == moments.end() || !endStep_) return;
     const auto& said = platform_.transcript();
-    const auto signOff =
-        std::find_if(said.begin(), said.end(), [](const auto& s) { return s.line == WalkOffLine; });
-    if (signOff == said.end() || !endStep_) return;
-    if (signOff + 1 != said.end()) fail("\"" + said.back().line + "\" came after the sign-off");
-    const std::uint64_t due = signOff->step + FourSeconds;
+    if (said.empty() || said.back().step != stepOf(*signOff))
+      fail("a line came after the sign-off, or none with it");
+    const std::uint64_t due = stepOf(*signOff) + FourSeconds;
     if (closeAt_ && *closeAt_ == *endStep_ && *endStep_ <= due) return;
     if (*endStep_ != due)
-      fail("the program ended " + std::to_string(*endStep_ - signOff->step) +
+      fail("the program ended " + std::to_string(*endStep_ - stepOf(*signOff)) +
            " steps after the sign-off");
   }
 
@@ -295,27 +283,22 @@ class Simulation {
       fail("something ran after the end");
   }
 
+  // One half-time speech from minute 45 on, then at most one full-time
+  // speech from minute 90 on.
   void checkHalfAndFullTime() {
-    std::optional<std::uint64_t> half, full;
-    const std::optional<std::uint64_t> clockFrom = form_.replay.kickOffStep();
-    auto minuteAt = [&clockFrom](std::uint64_t step) {
-      return clockFrom ? 5 * ((step - *clockFrom) / StepsPerSecond) / 60 : 0;
-    };
-    for (const auto& said : platform_.transcript()) {
-      if (said.line == HalfTimeLine) {
-        if (half) fail("a second half-time speech");
-        if (minuteAt(said.step) < 45) fail("half time before minute 45");
-        half = said.step;
+    for (const Moment& m : form_.replay.moments()) {
+      if (m.kind == MomentKind::HalfTime) {
+        if (result_.halfTime) fail("a second half-time speech");
+        if (m.second < 45 * 60) fail("half time before minute 45");
+        result_.halfTime = true;
       }
-      if (said.line == FullTimeLine) {
-        if (full) fail("a second full-time speech");
-        if (!half) fail("full time before half time");
-        if (minuteAt(said.step) < 90) fail("full time before minute 90");
-        full = said.step;
+      if (m.kind == MomentKind::FullTime) {
+        if (result_.fullTime) fail("a second full-time speech");
+        if (!result_.halfTime) fail("full time before half time");
+        if (m.second < 90 * 60) fail("full time before minute 90");
+        result_.fullTime = true;
       }
     }
-    result_.halfTime = half.has_value();
-    result_.fullTime = full.has_value();
   }
 
   // A broadcast that starts at a match second hurries from the kick-off to
@@ -337,30 +320,27 @@ class Simulation {
   }
 
   // The moments are the skits the lottery drew, the goals and the sign-offs,
-  // in order, each at the second the clock showed when it began.
+  // in order, each at the second the clock showed when it began: each
+  // skit's row says which moments it begins, and the user's "&Exit" begins
+  // a sign-off too.
   void checkTheMoments() {
     const auto& moments = result_.moments = form_.replay.moments();
-    std::array<std::uint64_t, 8> kinds{};
+    std::array<std::uint64_t, std::size(MomentRows)> kinds{};
     int last = 0;
+    bool exitSignedOff = false;
     for (const Moment& m : moments) {
       ++kinds[static_cast<std::size_t>(m.kind)];
       if (m.second < last) fail(std::string("the ") + nameOf(m.kind) + " came before its moment");
       last = m.second;
+      exitSignedOff |= m.kind == MomentKind::SignOff && stepOf(m) == exitAt_;
     }
-    auto count = [&kinds](MomentKind kind) { return kinds[static_cast<std::size_t>(kind)]; };
-    const auto& drawn = form_.lotteryStarts;
-    const auto& said = platform_.transcript();
-    const auto signOffs = static_cast<std::uint64_t>(std::count_if(
-        said.begin(), said.end(), [](const auto& s) { return s.line == WalkOffLine; }));
-    if (count(MomentKind::Interjection) + count(MomentKind::HalfTime) +
-                count(MomentKind::FullTime) !=
-            drawn[0] ||
-        count(MomentKind::Football) != drawn[1] || count(MomentKind::Injury) != drawn[2] ||
-        count(MomentKind::Card) != drawn[4] || count(MomentKind::SignOff) != signOffs)
-      fail("the moments are not the skits drawn");
-    if (count(MomentKind::HalfTime) != result_.halfTime ||
-        count(MomentKind::FullTime) != result_.fullTime)
-      fail("the moments miss a speech");
+    for (std::size_t k = 0; k < Skits.size(); ++k) {
+      std::uint64_t begun = 0;
+      for (const MomentKind kind : Skits[k].moments) begun += kinds[static_cast<std::size_t>(kind)];
+      if (Skits[k].moments.front() == MomentKind::SignOff) begun -= exitSignedOff;
+      if (begun != form_.lotteryStarts[k])
+        fail("the moments are not the " + std::string(Skits[k].name) + " skits drawn");
+    }
   }
 
   // FNV-1a over every line with its step and kind.

@@ -38,9 +38,9 @@ struct SimulatedMatch {
   std::uint64_t seed = 0;
   std::uint64_t steps = 0;  // clock steps from start-up to the end
   EndCause cause = EndCause::Unexplained;
-  int endDepth = 0;  // how deeply passes were nested when the end came
-  int deepest = 0;   // the deepest nesting of passes seen
-  std::array<std::uint64_t, LotteryRows> lotteryStarts{};
+  int endDepth = 0;                          // how deeply passes were nested when the end came
+  int deepest = 0;                           // the deepest nesting of passes seen
+  std::vector<std::uint64_t> lotteryStarts;  // by the skits' rows
   bool halfTime = false, fullTime = false;
   // The commentary lines shown, and a digest of them with their steps: two
   // builds of the program that show the same lines at the same steps agree.
@@ -53,6 +53,9 @@ struct SimulatedMatch {
   std::optional<std::uint64_t> userLeft;
   std::vector<TranscriptLine> transcript;  // when asked for
   std::vector<Moment> moments;
+  // Where the broadcast was to start past the match's end, the sentence
+  // that says when the match ended; "" otherwise.
+  std::string endedBeforeItsStart;
 };
 
 struct SimulationOptions {

@@ -69,12 +69,13 @@ const Comment Comments[4] = {
 // suspects it, the card goes up with the name on it, he says who got it and
 // comments on the decision. Play stands still throughout.
 void Form1::SkitCard() {
-  replay.moment(MomentKind::Card);
+  const std::size_t moment = replay.moment(MomentKind::Card);
   HoldAnnouncer = True;
   PlayHalted = True;
 
   const bool red = rnd().below(2) != 0;
   const std::string colour = red ? "red" : "yellow";
+  replay.momentCameTo(moment, colour);
   RedCard.backColor = red ? rgb(0xff0000) : rgb(0xffff00);
   // Figure 0 and the figures above 18 never get a card.
   RedCardWho.caption = player[rnd().below(18) + 1].name();

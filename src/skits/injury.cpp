@@ -137,14 +137,16 @@ constexpr float GarageLeft = -1020, LaneTop = 1410, AmbulanceStep = 40;
 // are shared by all its phases.
 class Injury {
  public:
-  explicit Injury(Form1& form) : form_(form) {}
+  Injury(Form1& form, std::size_t moment) : form_(form), moment_(moment) {}
 
   void run() {
     form_.HoldAnnouncer = True;
     form_.PlayHalted = True;
     fall();
     opening();
-    if (form_.rnd().below(2) == 0)
+    const bool judged = form_.rnd().below(2) == 0;
+    form_.replay.momentCameTo(moment_, judged ? JudgesMarks : Ambulance);
+    if (judged)
       judging();
     else
       medics();
@@ -268,13 +270,11 @@ class Injury {
   }
 
   Form1& form_;
+  const std::size_t moment_;
   int injured_ = 0;  // the player who fell, 1..20
   int lying_ = 0;    // the lying figure of his side in his place
 };
 
 }  // namespace
 
-void Form1::SkitInjury() {
-  replay.moment(MomentKind::Injury);
-  Injury(*this).run();
-}
+void Form1::SkitInjury() { Injury(*this, replay.moment(MomentKind::Injury)).run(); }

@@ -68,6 +68,10 @@ int main() {
   // The page's speech synthesis, which the page's button or ?voice=1 switches on.
   platform.giveVoice();
   platform.attach(*program, view);
+  std::string inputs, skits;
+  for (const char* name : InputNames) inputs += std::string(name) + "\n";
+  for (const std::string& name : program->skits()) skits += name + "\n";
+  web_names(inputs.c_str(), skits.c_str());
   web_pause();
   program->load();
   platform.run();

@@ -16,6 +16,10 @@ void web_wait(double step);
 // Takes the oldest queued input: returns its kind (0 when none is queued) and
 // stores its element and entry.
 int web_input(int* element, int* entry);
+// The names the page queues inputs and stages skits by, before anything is
+// queued: the inputs' names by number (Input, "" for none) and the skits'
+// names by the entry of a staging, one a line each.
+void web_names(const char* inputs, const char* skits);
 // Hands control to the browser for a moment when the program has held it for
 // long (the page decides), so that the page stays responsive during a long
 // piece of work; returns at once otherwise.
@@ -80,14 +84,17 @@ void web_refuse(const char* why);
 // The answer to the page's Share: the link to the match at the time the
 // scoreboard shows, "" while there is no match to tell.
 void web_link(const char* link);
-// A moment of the match, for the end notice: its kind, the match second it
-// began at, and the link that starts the broadcast there.
-void web_moment(const char* kind, int second, const char* link);
+// A moment of the match, for the end notice: what happened, as told ("The
+// injury: the ambulance"), the match second it began at, and the link that
+// starts the broadcast there.
+void web_moment(const char* told, int second, const char* link);
 // The voice.
 void web_say(const char* line);
 void web_stop_speaking();
 int web_speaking();
 }
 
-// The inputs web_input() hands over.
+// The inputs web_input() hands over, and their names as the page queues
+// them, by number (web_names hands them over).
 enum class Input { None = 0, Click = 1, Choose = 2, Ok = 3, Stage = 4, Link = 5 };
+inline constexpr const char* InputNames[] = {"", "Click", "Choose", "Ok", "Stage", "Link"};

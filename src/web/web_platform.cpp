@@ -78,23 +78,26 @@ void WebPlatform::handle(int kind, int id, int entry) {
     program_->click(*e);
   else if (kind == static_cast<int>(Input::Choose) && e)
     program_->choose(*e, entry);
-  else if (kind == static_cast<int>(Input::Stage) && entry >= 0 &&
-           entry <= static_cast<int>(Skit::Interject))
-    program_->stage(static_cast<Skit>(entry));
+  else if (const std::vector<std::string> skits = program_->skits();
+           kind == static_cast<int>(Input::Stage) && entry >= 0 &&
+           entry < static_cast<int>(skits.size()))
+    program_->stage(skits[static_cast<std::size_t>(entry)]);
   else if (kind == static_cast<int>(Input::Link))
     web_link(program_->matchLink(site_, program_->matchSecond()).c_str());
 }
 
 // The end notice offers the match again, from its lineups and from each of
-// its moments.
+// its moments; a start past the match's end is said beside it.
 void WebPlatform::endProgram() {
   if (speaker_) speaker_->stop();
   if (view_) view_->sync();
   if (!program_) return web_end("");
+  if (const std::string why = program_->endedBeforeItsStart(); !why.empty())
+    web_notice(why.c_str());
   const std::string again = program_->matchLink(site_);
   if (!again.empty())
     for (const MatchMoment& m : program_->moments())
-      web_moment(m.kind.c_str(), m.second, program_->matchLink(site_, m.second).c_str());
+      web_moment(m.told.c_str(), m.second, program_->matchLink(site_, m.second).c_str());
   web_end(again.c_str());
 }
 

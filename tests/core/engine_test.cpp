@@ -55,25 +55,15 @@ TEST(EngineTick, AHeldTickDrawsNoLotteryNumberButStillPlays) {
   EXPECT_EQ(f.phase(), PlayPhase::Holding);  // 4 is not 5: he keeps the ball
 }
 
-TEST(SkitLottery, StrictBoundsPickEachProcedure) {
-  const std::map<int, SkitProcedure> picks = {
-      {0, &Form1::SkitInterject},
-      {199, &Form1::SkitInterject},
-      {200, &Form1::SkitFootball},
-      {209, &Form1::SkitFootball},
-      {210, &Form1::SkitInjury},
-      {232, &Form1::SkitInjury},
-      {233, &Form1::cmdExit_Click},
-      {239, &Form1::cmdExit_Click},
-      {240, &Form1::SkitCard},
-      {253, &Form1::SkitCard},
-      {254, nullptr},
-      {17999, nullptr},
-  };
-  for (const auto& [draw, procedure] : picks) {
-    const LotteryRow* row = LotteryPick(draw);
-    EXPECT_TRUE((row ? row->procedure : nullptr) == procedure) << draw;
+TEST(SkitLottery, StrictBoundsPickEachRow) {
+  int from = 0;
+  for (const SkitRow& row : Skits) {
+    EXPECT_EQ(LotteryPick(from), &row) << row.name;
+    EXPECT_EQ(LotteryPick(row.below - 1), &row) << row.name;
+    from = row.below;
   }
+  EXPECT_EQ(LotteryPick(from), nullptr);
+  EXPECT_EQ(LotteryPick(LotteryRange - 1), nullptr);
 }
 
 TEST(SkitLottery, TheWalkOffSaysItsLineAndEndsTheProgramAfterFourSecondsAtLeast) {
@@ -89,7 +79,7 @@ TEST(SkitLottery, TheWalkOffSaysItsLineAndEndsTheProgramAfterFourSecondsAtLeast)
   ASSERT_FALSE(said.empty());
   EXPECT_EQ(said.front().line, "Typical of a soccer player.  Quitter.  C-ya.");
   EXPECT_GE(m.platform.step() - start, 257u);
-  EXPECT_EQ(f.lotteryStarts[3], 1u);  // counted as the walk-off
+  EXPECT_EQ(f.lotteryStarts[static_cast<std::size_t>(skitNamed("walk-off") - Skits.data())], 1u);
 }
 
 // ---- The receiver --------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <limits>
 #include <string>
 
@@ -74,34 +75,72 @@ TEST(MatchCode, EveryMistypedCharacterIsRefused) {
   }
 }
 
-TEST(MatchCode, ABadCodeIsRefusedWithOneSentenceThatSaysWhatIsWrong) {
+TEST(MatchCode, ABadCodeOrTimeIsRefusedWithOneSentenceThatSaysWhatIsWrong) {
   const std::string garbage(100 * 1024, '\x9f');
+  std::string fullWidth;
+  for (int k = 0; k < 24; ++k) fullWidth += "\xef\xbc\xa1";  // U+FF21, a wide A
+  std::string lowercase = Made;
+  for (char& c : lowercase) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string alphabet =
+      "A match code holds only letters, digits, '-' and '_'; its character ";
+  const std::string asTheClock = "A match time is minutes and seconds, such as 20:05";
+  enum { Code, Time };
   const struct {
-    std::string code;
-    const char* why;
+    int what;
+    std::string text;
+    std::string why;
   } refusals[] = {
-      {"", "The match code is empty."},
-      {"BGE2ij6F5usAAAmkUwpsiew", "A match code has 24 characters; this one has 23."},
-      {std::string(Made) + "j", "A match code has 24 characters; this one has 25."},
-      {garbage, "A match code has 24 characters; this one has 102400."},
-      {"BGE2ij6F5usAAAmkUwps+ewj", "A match code holds only letters, digits, '-' and '_'."},
-      {std::string("BGE2ij6F5usAAAmkUwps=\n\0j", 24),
-       "A match code holds only letters, digits, '-' and '_'."},
-      {"BGE2ij6F5usAAAmkUwpsi\xc3\xa9j", "A match code holds only letters, digits, '-' and '_'."},
-      {"CAAAAAAAAB84AAAMVApsj11W",
-       "This match code is of version 2; this program plays codes of version 1."},
-      {"AGE2ij6F5usAAAmkUwpsiewj",
-       "This match code is of version 0; this program plays codes of version 1."},
-      {"BGE2ij6F5usAAAmkUwpsiewk",
+      {Code, "", "The match code is empty."},
+      {Code, "BGE2ij6F5usAAAmkUwpsiew", "A match code has 24 characters; this one has 23."},
+      {Code, std::string(Made) + "j", "A match code has 24 characters; this one has 25."},
+      {Code, "\xef\xbb\xbf" + std::string(Made),
+       "A match code has 24 characters; this one has 25."},  // a byte-order mark first
+      {Code, garbage, "A match code has 24 characters; this one has 102400."},
+      {Code, fullWidth, alphabet + "1 is not one."},
+      {Code, "BGE2ij6F5usAAAmkUwps+ewj", alphabet + "21 is not one."},
+      {Code, std::string("BGE2ij6F5usAAAmkUwps=\n\0j", 24), alphabet + "21 is not one."},
+      {Code, "BGE2ij6F5usAAAmkUwpsi\xc3\xa9wj", alphabet + "22 is not one."},
+      {Code, "BGE2ij6F5usAAAmkUwpsi\xc3\xa9j", "A match code has 24 characters; this one has 23."},
+      // A check that does not hold is said before anything the code says.
+      {Code, "AGE2ij6F5usAAAmkUwpsiewj",
        "This match code is mistyped: its check characters do not match the rest."},
-      {"BAAAAAAAAB86AAACVAps_fi7", "This match code asks for more draws than a match can make."},
-      {"BAAAAAAAAB84AAANlAps60P2", "This match code names a syllable that is not in its list."},
-      {"BAAAAAAAAB84AAAMVAssd8a-", "This match code names a syllable that is not in its list."},
-      {"BAAAAAAAAB84AAAMVApxeY-O", "This match code names a kick-off step that no clock has."},
+      {Code, lowercase, "This match code is mistyped: its check characters do not match the rest."},
+      {Code, "BGE2ij6F5usAAAmkUwpsiewk",
+       "This match code is mistyped: its check characters do not match the rest."},
+      {Code, "CAAAAAAAAB84AAAMVApgvTqO",
+       "This match was played by a later version of the broadcast (rules 2); update the "
+       "program to watch it."},
+      {Code, "AAAAAAAAAB84AAAMVApgR-DS",
+       "This match code names rules 0, which no version of the broadcast played."},
+      {Code, "BAAAAAAAAB86AAACVAps_fi7",
+       "This match code asks for more draws than a match can make."},
+      {Code, "BAAAAAAAAB84AAANlAps60P2",
+       "This match code names a syllable that is not in its list."},
+      {Code, "BAAAAAAAAB84AAAMVAssd8a-",
+       "This match code names a syllable that is not in its list."},
+      {Code, "BAAAAAAAAB84AAAMVApxeY-O",
+       "This match code names a kick-off step that no clock has."},
+      {Time, "99:99", asTheClock + ": 99:99 has 99 seconds."},
+      {Time, "20:60", asTheClock + ": 20:60 has 60 seconds."},
+      {Time, "20:5", asTheClock + ": 20:5 has one digit of seconds."},
+      {Time, "20:055", asTheClock + ": 20:055 has 3 digits of seconds."},
+      {Time, "1000:00", asTheClock + ": 1000:00 has more minutes than the clock shows."},
+      {Time, "2005", asTheClock + "."},
+      {Time, ":30", asTheClock + "."},
+      {Time, "-1:00", asTheClock + "."},
+      {Time, "20:05 ", asTheClock + "."},
+      {Time,
+       "20\xef\xbc\x9a"
+       "05",
+       asTheClock + "."},
+      {Time, "\x1b[2J:00", asTheClock + "."},  // not quoted back
+      {Time, "", asTheClock + "."},
   };
   for (const auto& r : refusals) {
     std::string why;
-    EXPECT_FALSE(decodeMatch(r.code, why)) << r.why;
+    EXPECT_FALSE(r.what == Code ? decodeMatch(r.text, why).has_value()
+                                : parseMatchTime(r.text, why).has_value())
+        << r.why;
     EXPECT_EQ(why, r.why);
   }
 }
@@ -109,22 +148,13 @@ TEST(MatchCode, ABadCodeIsRefusedWithOneSentenceThatSaysWhatIsWrong) {
 TEST(MatchCode, MatchTimesReadAsTheClockShowsThemAndLinksCarryCodeAndTime) {
   const struct {
     const char* text;
-    std::optional<int> second;
+    int second;
   } times[] = {
-      {"00:00", 0},           {"20:05", 20 * 60 + 5},
-      {"3:07", 187},          {"100:00", 6000},
-      {"999:59", 59999},      {"20:60", {}},
-      {"20:5", {}},           {"2005", {}},
-      {"1000:00", {}},        {":30", {}},
-      {"-1:00", {}},          {"20:05 ", {}},
-      {"20\xef\xbc\x9a", {}}, {"", {}},
+      {"00:00", 0}, {"20:05", 20 * 60 + 5}, {"3:07", 187}, {"100:00", 6000}, {"999:59", 59999},
   };
   for (const auto& t : times) {
     std::string why;
     EXPECT_EQ(parseMatchTime(t.text, why), t.second) << t.text;
-    if (!t.second) {
-      EXPECT_EQ(why, "A match time is minutes and seconds, such as 20:05.");
-    }
   }
   EXPECT_EQ(matchTime(0), "00:00");
   EXPECT_EQ(matchTime(6005), "100:05");

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
+#include "sim/golden.h"
 #include "sim/simulator.h"
 #include "support/session.h"
 
@@ -114,6 +116,7 @@ TEST(Replay, ACodeOpensItsLineupsAndItsGoKicksOffAtAStepOfTheSamePhase) {
       k.beforeHeartbeat = beforeHeartbeat;
       Session replay(0, {.match = encodeMatch(k)});
       Form1& r = replay.form;
+      EXPECT_EQ(r.replay.code(), encodeMatch(k));  // copied before the kick-off, the code opened
       replay.platform.run(static_cast<std::uint64_t>(phase) * 5 + 3);
       r.click(r.Command5);
       const std::uint64_t go = replay.platform.step();
@@ -136,4 +139,45 @@ TEST(Replay, ARefusedCodeSaysWhyAndLeavesAnOrdinaryMatchSeenFromItsKickOff) {
   f.click(f.Command5);
   EXPECT_FALSE(f.replay.hurrying());
   EXPECT_LT(f.MatchMinute, 10);  // not joined at 10:00
+}
+
+TEST(Replay, TheEndTellsTheMemorableMomentsOnceEachWithWhatTheyCameTo) {
+  // The first golden match has both endings of the injury and many asides.
+  std::string why;
+  const SimulatedMatch m =
+      simulateMatch(1, {.userActs = false, .replay = decodeMatch(GoldenMatches[0].code, why)});
+  const std::vector<MatchMoment> told = toldMoments(m.moments);
+  auto tells = [&told](const std::string& text) {
+    return std::count_if(told.begin(), told.end(),
+                         [&text](const MatchMoment& t) { return t.told == text; });
+  };
+  EXPECT_GT(tells("The injury: the judges' marks"), 0);
+  EXPECT_GT(tells("The injury: the ambulance"), 0);
+  EXPECT_EQ(tells("The injury"), 0);
+  EXPECT_EQ(tells("An aside"), 0);
+  EXPECT_EQ(tells("The sign-off"), 1);
+  EXPECT_EQ(told.size(), std::count_if(m.moments.begin(), m.moments.end(),
+                                       [](const Moment& k) { return rowOf(k.kind).memorable; }));
+
+  const std::vector<MatchMoment> once = {{"A goal, disallowed", 5}, {"A card: red", 5}};
+  EXPECT_EQ(toldMoments({{MomentKind::Goal, 5},
+                         {MomentKind::Interjection, 5},
+                         {MomentKind::Goal, 5},
+                         {MomentKind::Card, 5, "red"}}),
+            once);
+}
+
+TEST(Replay, ABroadcastAskedToStartPastTheMatchsEndSaysWhenTheMatchEnded) {
+  // The fourth golden match ends by the walk-off in minute 7.
+  std::string why;
+  const std::optional<KickOff> k = decodeMatch(GoldenMatches[3].code, why);
+  const SimulatedMatch whole = simulateMatch(1, {.userActs = false, .replay = k});
+  const int end = static_cast<int>(5 * ((whole.steps - whole.kickOffStep) / StepsPerSecond));
+  for (const int startAt : {end - 5, end + 5, 99 * 60}) {
+    const SimulatedMatch m = simulateMatch(1, {.userActs = false, .replay = k, .startAt = startAt});
+    EXPECT_EQ(m.endedBeforeItsStart, startAt <= end ? ""
+                                                    : "This match ended at " + matchTime(end) +
+                                                          ", before " + matchTime(startAt) + ".");
+    EXPECT_EQ(m.moments, whole.moments);
+  }
 }

@@ -12,22 +12,23 @@
 
 TEST(Stage, AStagedSkitTakesTheLotterysPlaceAtTheFirstTickOfFreePlay) {
   struct Case {
-    Skit skit;
+    const char* skit;
     std::vector<std::string> openings;  // how its first line may begin
   };
   const Case cases[] = {
-      {Skit::Card,
+      {"card",
        {"It looks like we're going to have a card here", "The referee is reaching into his pocket",
         "We might have a card here", "That might be a card.."}},
-      {Skit::Football, {"Wait a minute.. something's happening here"}},
-      {Skit::Injury, {"A player "}},
-      {Skit::Interject, {"Well we're past halftime now--and no, "}},  // the interjection due
+      {"football", {"Wait a minute.. something's happening here"}},
+      {"injury", {"A player "}},
+      {"interject", {"Well we're past halftime now--and no, "}},  // the interjection due
   };
+  EXPECT_FALSE(Session().form.stage("dance"));  // no skit of that name
   for (const Case& c : cases) {
     SCOPED_TRACE(c.openings.front());
     Session p;
     Form1& f = p.form;
-    static_cast<Program&>(f).stage(c.skit);
+    EXPECT_TRUE(static_cast<Program&>(f).stage(c.skit));
     p.platform.run(64);  // the title screen: no match to stage it in
     EXPECT_TRUE(p.platform.transcript().empty());
     p.kickOff();  // the introduction holds the display meanwhile
@@ -49,7 +50,7 @@ TEST(Stage, ASkitStagedInsideAnothersWaitsStartsAfterIt) {
   Session p;
   Form1& f = p.form;
   p.kickOff();
-  p.platform.after(64, [&] { f.stage(Skit::Football); });
+  p.platform.after(64, [&] { f.stage("football"); });
   f.SkitCard();
   const auto& said = p.platform.transcript();
   const std::size_t afterCard = said.size();
@@ -64,7 +65,7 @@ TEST(Stage, TheEndInsideAStagedSkitUnwindsInTheCore) {
   Session p;
   Form1& f = p.form;
   p.kickOff();
-  f.stage(Skit::Football);
+  f.stage("football");
   const std::uint64_t start = p.platform.step();
   p.platform.after(100, [&] { f.closeRequested(); });
   p.platform.run(1000);

@@ -4,10 +4,10 @@
 # with a non-zero status, and only then the look for a display; a display
 # named but not to be opened, a full disk or a closed stdout, and a
 # comma-decimal locale.
-#   command_line_test.sh PROGRAM VERSION
+#   command_line_test.sh PROGRAM VERSION SIMULATE
 set -euo pipefail
 ulimit -c 0
-program=$1 version=$2
+program=$1 version=$2 simulate=$3
 out=$(mktemp)
 err=$(mktemp)
 runtime=$(mktemp -d)  # the toolkit's runtime directory, so that it has nothing to say about one
@@ -70,8 +70,43 @@ refused "Unexpected argument 'a\\x0ab'" $'a\nb'
 refused "Unknown option '\\x1b[2J'" $'--\e[2J'
 refused "A match code has 24 characters; this one has 100000." --match "$long"
 refused "This match code is mistyped" --match BGE2ij6F5usAAAmkUwpsiewk
-refused "A match code holds only letters, digits, '-' and '_'." --match $'BGE2ij6F5usAAAmkUwps\e[0m'
 refused "--at goes with --match" --at 20:05
+
+# A code or a time is refused in the same words by the program and the
+# simulator: a byte-order mark is a character like any other.
+sameRefusal() {
+  local says=$1 status=0
+  shift
+  refused "$says" "$@"
+  "$simulate" "$@" >"$out" 2>"$err" || status=$?
+  [ $status = 2 ] && [ ! -s "$out" ] && grep -qxF -- "simulate: $says" "$err" ||
+    fail "simulate '$(shown "$@")' ends with $status: $(cat "$out" "$err")"
+}
+wide=$(printf '\xef\xbc\xa1%.0s' {1..24})
+sameRefusal "A match code has 24 characters; this one has 25." --match $'\xef\xbb\xbf'BGE2ij6F5usAAAmkUwpsiewj
+sameRefusal "A match code holds only letters, digits, '-' and '_'; its character 1 is not one." --match "$wide"
+sameRefusal "A match code holds only letters, digits, '-' and '_'; its character 21 is not one." \
+  --match $'BGE2ij6F5usAAAmkUwps\e[0m'
+sameRefusal "This match code is mistyped: its check characters do not match the rest." \
+  --match bge2ij6f5usaaamkuwpsiewj
+sameRefusal "A match time is minutes and seconds, such as 20:05: 99:99 has 99 seconds." \
+  --match BGE2ij6F5usAAAmkUwpsiewj --at 99:99
+
+# The simulator's own command line: help, and refusals that quote no
+# control character raw.
+simulated() {
+  local expected=$1 says=$2 status=0
+  shift 2
+  "$simulate" "$@" >"$out" 2>"$err" || status=$?
+  [ $status = "$expected" ] && grep -qF -- "$says" "$out" "$err" &&
+    ! tr -d '\n' <"$err" | LC_ALL=C grep -q '[[:cntrl:]]' ||
+    fail "simulate '$(shown "$@")' ends with $status: $(cat "$out" "$err")"
+}
+simulated 0 "usage: simulate" --help
+simulated 2 "simulate: --match needs a match code after it." --match
+simulated 2 "simulate: unexpected argument '3'. See --help." 1 2 3
+simulated 2 "simulate: unexpected argument '\x1b[2J'. See --help." $'\e[2J'
+simulated 2 "simulate: --golden goes alone." --golden 5
 
 # Good options get as far as looking for a display.
 run 1 --seed 1998 --scale 2 --voice

@@ -124,7 +124,7 @@ TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
       {{"--match", QString(100000, 'x')}, "A match code has 24 characters; this one has 100000."},
       {{"--match", "BGE2ij6F5usAAAmkUwpsiewk"}, "This match code is mistyped"},
       {{"--match", "BGE2ij6F5usAAAmkUwpsiewj", "--at", "20:60"},
-       "The time of --at is minutes and seconds, such as 20:05, not '20:60'."},
+       "A match time is minutes and seconds, such as 20:05: 20:60 has 60 seconds."},
       {{"--at", "20:05"}, "--at goes with --match"},
   };
   for (const auto& r : refusals) {

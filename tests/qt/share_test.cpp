@@ -78,8 +78,8 @@ TEST(Share, TheWindowGivenACodeOpensItsLineupsPlaysTheSimulatorsLinesAndCopiesIt
   w.play();
   EXPECT_EQ(w.lines, expected);
   for (std::size_t k = 0; k < w.lines.size(); ++k)  // the link at the clock shown
-    EXPECT_EQ(w.links[k],
-              shareSite().toStdString() + "?match=" + code + "&at=" + w.lines[k].substr(0, 5));
+    EXPECT_EQ(w.links[k], matchLink(shareSite().toStdString(), code,
+                                    *parseMatchTime(w.lines[k].substr(0, 5), why)));
 }
 
 TEST(Share, TheCopyKeyCopiesTheLinkFromTheLineupsOnAndTheTitleSaysSo) {
@@ -92,9 +92,17 @@ TEST(Share, TheCopyKeyCopiesTheLinkFromTheLineupsOnAndTheTitleSaysSo) {
   EXPECT_EQ(window.windowTitle(), "No match to link to yet - " + designed);
 
   title.form.click(title.form.Command2);
+  // Where the build names no site, the code in words for the program and the page.
+  title.share->setSite("");
+  EXPECT_TRUE(title.share->copyLink());
+  const std::string code = title.program->matchLink("https://example.org/").substr(27);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+            "blunderfest --match " + code + " (on the page: ?match=" + code + ")");
+  EXPECT_EQ(window.windowTitle(), "Code of this match copied - " + designed);
+  title.share->setSite("https://example.org/blunderfest/");
   EXPECT_TRUE(title.share->copyLink());
   const QString link = QGuiApplication::clipboard()->text();
-  EXPECT_TRUE(link.startsWith(shareSite() + "?match=")) << link.toStdString();
+  EXPECT_EQ(link.toStdString(), "https://example.org/blunderfest/?match=" + code);
   EXPECT_EQ(window.windowTitle(), "Link to this match copied - " + designed);
   // The lineups' link opens the same lineups.
   Replayed opened({.match = link.mid(link.indexOf('=') + 1).toStdString()}, 0);

@@ -731,11 +731,11 @@ test("?match=CODE opens its lineups and plays the simulator's lines; &at= starts
 test("a refused code or time is said in a notice, and the page plays all the same", async () => {
   const refusals = [
     ["?match=1998", "A match code has 24 characters; this one has 4.", "Picture2"],
-    [`?match=${Code.slice(0, 23)}!`, "A match code holds only letters, digits, '-' and '_'.", "Picture2"],
+    [`?match=${Code.slice(0, 23)}!`, "A match code holds only letters, digits, '-' and '_'; its character 24 is not one.", "Picture2"],
     [`?match=${Code.slice(0, 10)}${Code[10] === "d" ? "e" : "d"}${Code.slice(11)}`,
       "This match code is mistyped", "Picture2"],
     [`?match=${"x".repeat(100000)}`, "this one has 100000.", "Picture2"],
-    [`?match=${Code}&at=20:60`, "A match time is minutes and seconds", "Picture6"],
+    [`?match=${Code}&at=20:60`, "20:60 has 60 seconds.", "Picture6"],
   ];
   for (const [query, says, screen] of refusals) {
     const page = await open(query);
@@ -743,6 +743,15 @@ test("a refused code or time is said in a notice, and the page plays all the sam
     assert.equal(await element(page, screen).isVisible(), true, `${query.slice(0, 40)}: ${screen}`);
     await page.close();
   }
+  // A start past the match's end opens its end, with when it ended and its moments.
+  const page = await openInRealTime(`?match=${Code}&at=999:00`);
+  await element(page, "Command5").click();
+  await page.waitForFunction(() => document.getElementById("told").textContent !== "", null,
+    { timeout: 120000 });
+  assert.match(await page.locator("#told").textContent(),
+    /^This match ended at \d\d:\d\d, before 999:00\.$/);
+  assert.ok(await page.locator("#moments a").count() > 0, "its moments");
+  await page.close();
 });
 
 test("Share copies the link to this match at the clock shown; the end links its moments",
@@ -766,12 +775,12 @@ test("Share copies the link to this match at the clock shown; the end links its 
     assert.equal(await page.locator("#again").getAttribute("href"), `${base}?match=${Code}`);
     const moments = await page.locator("#moments a").evaluateAll((links) =>
       links.map((a) => [a.textContent, a.getAttribute("href")]));
-    assert.ok(moments.length >= 2, "the skits of five minutes, and the sign-off");
+    assert.ok(moments.length >= 2, "the card of five minutes, and the sign-off");
     for (const [label, href] of moments) {
       const [time] = label.split(" ");
       assert.equal(href, `${base}?match=${Code}${time === "00:00" ? "" : `&at=${time}`}`);
     }
-    assert.deepEqual(moments.at(-1)[0], `${clock} sign-off`);
+    assert.deepEqual(moments.at(-1)[0], `${clock} The sign-off`);
     await shot(page, "ended-moments");
     await page.close();
   });

@@ -4,6 +4,7 @@
 // program's wait.
 globalThis.Broadcast = (() => {
   const parameters = new URLSearchParams(location.search);
+  let skits = []; // the names of the skits, as the program stages them by entry
   // The builder's first control has the focus when the window first shows.
   addEventListener("drawn", Keys.focusFirst, { once: true });
   return {
@@ -12,6 +13,10 @@ globalThis.Broadcast = (() => {
     step: Clock.step,
     waitFor: Clock.waitFor,
     takeInput: Clock.takeInput,
+    names: (inputs, theSkits) => {
+      Clock.nameInputs(inputs);
+      skits = theSkits.split("\n").filter(Boolean);
+    },
     parameter: (name) => parameters.get(name) ?? "",
     // Where a match's links lead: this page, without its parameters.
     site: () => location.origin + location.pathname,
@@ -38,11 +43,12 @@ globalThis.Broadcast = (() => {
     say: Voice.say,
     stopSpeaking: Voice.stop,
     speaking: Voice.speaking,
-    // For looking at the skits that come only now and then (card, football,
-    // injury, interject): the skit starts as soon as the match runs and no
-    // skit holds the display.
+    // For looking at the skits that come only now and then, by the
+    // program's names of them (Broadcast.skits()): the skit starts as soon as
+    // the match runs and no skit holds the display.
+    skits: () => [...skits],
     stage: (skit) => {
-      const which = ["card", "football", "injury", "interject"].indexOf(skit);
+      const which = skits.indexOf(skit);
       if (which >= 0) Clock.queue(Clock.Input.Stage, 0, which);
     },
     state: Clock.state,

@@ -10,8 +10,9 @@ const Clock = (() => {
   const step = () => Math.floor((now() * StepsPerSecond) / 1000);
   const msUntil = (s) => Math.max(0, (s * 1000) / StepsPerSecond - now());
 
-  // The inputs as the program takes them (src/web/page.h): [kind, element, entry].
-  const Input = { Click: 1, Choose: 2, Ok: 3, Stage: 4, Link: 5 };
+  // The inputs as the program takes them: [kind, element, entry], each kind
+  // by the number the program names it by (src/web/page.h) before any input.
+  const Input = {};
   const inputs = [];
   // The program's wait, while it waits: what resumes it, the step it waits
   // for and the timer armed for that step.
@@ -61,6 +62,7 @@ const Clock = (() => {
 
   return {
     Input,
+    nameInputs: (names) => names.split("\n").forEach((name, kind) => name && (Input[name] = kind)),
     step,
     waitFor,
     queue,
