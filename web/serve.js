@@ -191,6 +191,9 @@ function fresh(request, entry) {
 }
 
 async function answer(files, request, response) {
+  // HTTP/1.1 requires a Host; newer versions of node refuse a request without
+  // one before it gets here, Debian's own does not.
+  if (request.httpVersion === "1.1" && request.headers.host === undefined) throw new Refusal(400);
   if (request.method !== "GET" && request.method !== "HEAD") {
     response.writeHead(405, { Allow: "GET, HEAD", "Content-Length": 0 }).end();
     return;
