@@ -42,8 +42,9 @@ add_custom_target(site ALL
   COMMENT "Putting the site together in ${SITE}")
 
 # ---- The simulator under node --------------------------------------------------------
-add_executable(simulate_web ${CMAKE_SOURCE_DIR}/tools/simulate.cpp)
-target_link_libraries(simulate_web PRIVATE blunderfest_sim)
+add_executable(simulate_web ${CMAKE_SOURCE_DIR}/tools/simulate.cpp
+  ${CMAKE_SOURCE_DIR}/tools/live_guide.cpp)
+target_link_libraries(simulate_web PRIVATE blunderfest_sim blunderfest_live)
 set_target_properties(simulate_web PROPERTIES OUTPUT_NAME simulate SUFFIX .js)
 target_link_options(simulate_web PRIVATE
   -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
