@@ -1,9 +1,13 @@
 #include "live_guide.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cinttypes>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "live/channel.h"
 #include "sim/simulator.h"
@@ -49,6 +53,32 @@ int printLive(std::uint64_t at, bool transcript) {
   for (const std::string& v : played.violations) std::printf("%s\n", v.c_str());
   std::printf("%s  the lineups of the next match\n", utcText(m.endAt).c_str());
   return played.violations.empty() ? 0 : 1;
+}
+
+int printLookupCost(std::uint64_t from, int days) {
+  std::vector<double> ms, cpu;
+  const std::uint64_t first = from / LiveStepsPerHour;
+  for (std::uint64_t hour = first; hour < first + 24 * static_cast<std::uint64_t>(days); ++hour) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t began = std::clock();
+    const OnAir on = onAir((hour + 1) * LiveStepsPerHour - 1);
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count());
+    cpu.push_back(1000.0 * static_cast<double>(std::clock() - began) / CLOCKS_PER_SEC);
+    if (on.match.endAt != (hour + 1) * LiveStepsPerHour) {
+      std::printf("the hour from %s does not end at the next one\n",
+                  utcText(hour * LiveStepsPerHour).c_str());
+      return 1;
+    }
+  }
+  std::sort(ms.begin(), ms.end());
+  std::sort(cpu.begin(), cpu.end());
+  std::printf("finding what is on, at the end of each of %zu hours from %s:\n", ms.size(),
+              utcText(first * LiveStepsPerHour).c_str());
+  for (const auto& [what, v] : {std::pair{"time", &ms}, std::pair{"CPU time", &cpu}})
+    std::printf("  %s: median %.1f ms, 99th percentile %.1f ms, most %.1f ms\n", what,
+                (*v)[v->size() / 2], (*v)[v->size() * 99 / 100], v->back());
+  return 0;
 }
 
 int printFillers() {

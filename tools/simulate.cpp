@@ -30,7 +30,8 @@
 // one a line: kick-off, countries, code, end, and how it ended. With --live
 // it tells what the channel shows at TIME, and with --transcript every line
 // from then to that match's end, with the UTC second it shows at. --fillers
-// prints a table of short matches for the ends of the channel's hours.
+// prints a table of short matches for the ends of the channel's hours;
+// --lookup-cost [--from TIME] [--count DAYS] what finding what is on costs.
 
 #include <algorithm>
 #include <array>
@@ -125,7 +126,7 @@ constexpr const char* Usage =
 
 int main(int argc, char** argv) {
   bool each = false, transcript = false, golden = false, guide = false, live = false,
-       fillers = false;
+       fillers = false, cost = false;
   const char *code = nullptr, *at = nullptr, *from = nullptr, *count = nullptr;
   std::array<const char*, 2> numbers{};
   std::size_t given = 0;
@@ -147,6 +148,8 @@ int main(int argc, char** argv) {
       live = true;
     else if (arg == "--fillers")
       fillers = true;
+    else if (arg == "--lookup-cost")
+      cost = true;
     else if (arg == "--from" || arg == "--count") {
       if (i + 1 == argc) return refuse(std::string(arg) + " needs a value after it.");
       (arg == "--from" ? from : count) = argv[++i];
@@ -165,6 +168,12 @@ int main(int argc, char** argv) {
     return refuse("--golden goes alone. See --help.");
   if (golden) return playGolden();
   if (fillers) return printFillers();
+  if (cost) {
+    std::string why;
+    const std::optional<std::uint64_t> when = parseUtc(from ? from : "2026-12-01", why);
+    if (!when) return refuse(why);
+    return printLookupCost(*when, count ? std::max(1, std::atoi(count)) : 30);
+  }
   if (guide || live) {
     if (guide == live || code || each || given || (guide && (at || transcript)) ||
         (live && (from || count)))

@@ -112,7 +112,7 @@ PlayedMatch playUnseen(const KickOff& kickOff, std::uint64_t most) {
   return played;
 }
 
-std::vector<LiveMatch> hourOnAir(std::uint64_t hour) {
+std::vector<LiveMatch> hourOnAir(std::uint64_t hour, std::uint64_t until) {
   std::vector<LiveMatch> out;
   const std::uint64_t next = (hour + 1) * LiveStepsPerHour;
   std::uint64_t from = hour * LiveStepsPerHour;
@@ -139,13 +139,14 @@ std::vector<LiveMatch> hourOnAir(std::uint64_t hour) {
     m.away = played.away;
     out.push_back(m);
     from = m.endAt;
+    if (from > until) return out;
   }
   fillTail(hour, from, next - from, out);
   return out;
 }
 
 OnAir onAir(std::uint64_t step) {
-  const std::vector<LiveMatch> hour = hourOnAir(step / LiveStepsPerHour);
+  const std::vector<LiveMatch> hour = hourOnAir(step / LiveStepsPerHour, step);
   for (const LiveMatch& m : hour)
     if (step < m.endAt) return {m, step};
   // Unreachable: the hour's last match ends at the next anchor.

@@ -67,8 +67,9 @@ struct PlayedMatch {
 };
 PlayedMatch playUnseen(const KickOff& kickOff, std::uint64_t most = UINT64_MAX);
 
-// The matches whose lineups show in the hour, in order.
-std::vector<LiveMatch> hourOnAir(std::uint64_t hour);
+// The matches whose lineups show in the hour, in order; only as far as the
+// one on at step `until`, where one is given.
+std::vector<LiveMatch> hourOnAir(std::uint64_t hour, std::uint64_t until = UINT64_MAX);
 
 // What the channel shows at a clock step: the match whose lineups or play
 // it is in.
