@@ -138,10 +138,11 @@ void Replay::afterHeartbeat(std::uint64_t step) {
   const std::int64_t due = live_();
   if (!kickedOff_) {
     // The lineups' button counts the seconds down to the channel's kick-off.
-    if (due < 0)
-      f_.Command5.caption = matchTime(static_cast<int>((-due + 63) / 64));
-    else if (opened_ && opened_->phase)
-      goPressed_ = true;
+    // "&Go" comes within the last 8 steps before it, so that the kick-off, at
+    // the next step of its phase, is the channel's to an eighth of a second
+    // and its first line is seen.
+    if (due < 0) f_.Command5.caption = matchTime(static_cast<int>((-due + 63) / 64));
+    if (due >= -7 && opened_ && opened_->phase) goPressed_ = true;
     return;
   }
   const std::int64_t at = static_cast<std::int64_t>(step - *kickOffStep_);
