@@ -16,7 +16,9 @@ const Live = (() => {
     : (async () => {
         try {
           const sent = Date.now();
-          const answer = await fetch(location.pathname, { method: "HEAD", cache: "no-store" });
+          // Three seconds at most: a slow answer would tell the time badly anyway.
+          const answer = await fetch(location.pathname,
+            { method: "HEAD", cache: "no-store", signal: AbortSignal.timeout(3000) });
           const received = Date.now();
           const date = Date.parse(answer.headers.get("Date") ?? "");
           if (Number.isNaN(date)) return;
@@ -26,7 +28,7 @@ const Live = (() => {
           const device = (sent + received) / 2;
           if (Math.abs(site - device) > 1000) offset = site - device;
         } catch {
-          // No answer: the device's clock it is.
+          // No answer in time: the device's clock it is.
         }
       })();
 
