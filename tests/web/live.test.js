@@ -2,7 +2,8 @@
 // moments: the page in Chromium, its clock set by the site's Date header (the
 // device's clock is days off), and the desktop under Xvfb, its clock started
 // by the test-only BLUNDERFEST_TEST_UTC. Each shows, at each UTC second, the
-// line and the scoreboard that `simulate --live --at` says the channel shows.
+// line and the scoreboard that `simulate --live --at` says the channel shows;
+// the page, hidden a while and shown again, shows where the channel is then.
 //
 // Environment: SITE, SIMULATE, BLUNDERFEST, NODE_PATH (playwright-core),
 // CHROMIUM (optional).
@@ -114,5 +115,24 @@ test("the page and the desktop show the channel's lines at the channel's seconds
   assert.equal(await page.locator("#from-start").getAttribute("href"),
     `http://127.0.0.1:${server.address().port}/?match=${onAir}`);
   sameAsTheChannel("the page", onPage);
+
+  // Hidden a while and shown again, the page shows where the channel is now,
+  // not where it stopped: its scoreboard, by its own clock, is the channel's.
+  const setHidden = (hidden) => page.evaluate((h) => {
+    Object.defineProperty(document, "hidden", { configurable: true, get: () => h });
+    document.dispatchEvent(new Event("visibilitychange"));
+  }, hidden);
+  await setHidden(true);
+  await new Promise((resolve) => setTimeout(resolve, 5000));
+  await setHidden(false);
+  await page.waitForTimeout(1500);
+  const kickOff = Date.parse(/^(\S+Z)  /m.exec(simulate().split("\n")[1])[1]);
+  const [shown, now] = await page.evaluate(() => [
+    document.querySelector('[data-name="Label20"]').textContent, (Broadcast.live.now() * 1000) / 64]);
+  const due = 5 * Math.floor((now - kickOff) / 1000);
+  const second = Number(shown.slice(0, 2)) * 60 + Number(shown.slice(3));
+  assert.ok(second === due || second === due - 5, `${shown} shown, ${due} s due`);
+  await page.close();
+
   sameAsTheChannel("the desktop", await desktop);
 });
