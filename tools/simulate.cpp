@@ -5,6 +5,9 @@
 //   simulate [MATCHES] [FIRST_SEED] [--each]      (10000 and 1 by default)
 //   simulate --match CODE [--at MM:SS] [--transcript]
 //   simulate --golden
+//   simulate --schedule [--from TIME] [--count N]
+//   simulate --live [--at TIME] [--transcript]
+//   simulate --fillers
 //
 // With --each it first prints one line per match: its seed, steps, end and
 // depth of nesting at the end, deepest nesting, the skits drawn, half and full
@@ -21,7 +24,16 @@
 // With --golden it plays the golden matches and says whether each plays as
 // recorded; where one does not, what to do, and the table as this build
 // plays it (status 1).
+//
+// With --schedule it prints the live channel's guide from TIME (a UTC time
+// such as 2026-12-24T20:05:00Z; now by default): N matches (10 by default),
+// one a line: kick-off, countries, code, end, and how it ended. With --live
+// it tells what the channel shows at TIME, and with --transcript every line
+// from then to that match's end, with the UTC second it shows at. --fillers
+// prints a table of short matches for the ends of the channel's hours;
+// --lookup-cost [--from TIME] [--count DAYS] what finding what is on costs.
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -31,6 +43,8 @@
 #include <string_view>
 
 #include "app/match_code.h"
+#include "live/channel.h"
+#include "live_guide.h"
 #include "match/engine.h"
 #include "sim/golden.h"
 #include "sim/simulator.h"
@@ -101,13 +115,19 @@ constexpr const char* Usage =
     "usage: simulate [MATCHES] [FIRST_SEED] [--each]\n"
     "       simulate --match CODE [--at MM:SS] [--transcript]\n"
     "       simulate --golden\n"
+    "       simulate --schedule [--from TIME] [--count N]\n"
+    "       simulate --live [--at TIME] [--transcript]\n"
     "Plays seeded matches in virtual time (10000 from seed 1 by default) and says how they\n"
     "ended and what broke; --each adds a line per match. --match plays the match of a code,\n"
-    "--at from a time of it, --transcript prints its lines. --golden plays the golden matches.\n";
+    "--at from a time of it, --transcript prints its lines. --golden plays the golden matches.\n"
+    "--schedule prints the live channel's guide from TIME (UTC, such as 2026-12-24T20:05:00Z;\n"
+    "now by default), N matches; --live tells what the channel shows at TIME, --transcript\n"
+    "with every line from then to that match's end.\n";
 
 int main(int argc, char** argv) {
-  bool each = false, transcript = false, golden = false;
-  const char *code = nullptr, *at = nullptr;
+  bool each = false, transcript = false, golden = false, guide = false, live = false,
+       fillers = false, cost = false;
+  const char *code = nullptr, *at = nullptr, *from = nullptr, *count = nullptr;
   std::array<const char*, 2> numbers{};
   std::size_t given = 0;
   for (int i = 1; i < argc; ++i) {
@@ -122,7 +142,18 @@ int main(int argc, char** argv) {
       transcript = true;
     else if (arg == "--golden")
       golden = true;
-    else if (arg == "--match" || arg == "--at") {
+    else if (arg == "--schedule")
+      guide = true;
+    else if (arg == "--live")
+      live = true;
+    else if (arg == "--fillers")
+      fillers = true;
+    else if (arg == "--lookup-cost")
+      cost = true;
+    else if (arg == "--from" || arg == "--count") {
+      if (i + 1 == argc) return refuse(std::string(arg) + " needs a value after it.");
+      (arg == "--from" ? from : count) = argv[++i];
+    } else if (arg == "--match" || arg == "--at") {
       if (i + 1 == argc)
         return refuse(arg == "--match" ? "--match needs a match code after it."
                                        : "--at needs a match time after it, such as 20:05.");
@@ -136,6 +167,31 @@ int main(int argc, char** argv) {
   if (golden && (code || at || transcript || each || given))
     return refuse("--golden goes alone. See --help.");
   if (golden) return playGolden();
+  if (fillers) return printFillers();
+  if (cost) {
+    std::string why;
+    const std::optional<std::uint64_t> when = parseUtc(from ? from : "2026-12-01", why);
+    if (!when) return refuse(why);
+    return printLookupCost(*when, count ? std::max(1, std::atoi(count)) : 30);
+  }
+  if (guide || live) {
+    if (guide == live || code || each || given || (guide && (at || transcript)) ||
+        (live && (from || count)))
+      return refuse("--schedule goes with --from and --count, --live with --at and --transcript.");
+    std::string why;
+    std::optional<std::uint64_t> when = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                            std::chrono::system_clock::now().time_since_epoch())
+                                            .count() *
+                                        LiveStepsPerSecond / 1000;
+    if (const char* time = guide ? from : at; time && !(when = parseUtc(time, why)))
+      return refuse(why);
+    if (live) return printLive(*when, transcript);
+    const std::string n = count ? count : "10";
+    if (n.empty() || n.size() > 4 || n.find_first_not_of("0123456789") != std::string::npos)
+      return refuse("--count needs a number of matches from 1 to 9999.");
+    return printSchedule(*when, std::max(1, std::stoi(n)));
+  }
+  if (from || count) return refuse("--from and --count go with --schedule.");
   if (code && (each || given))
     return refuse("--match plays one match: no seeds or --each with it.");
   if (code) return replay(code, at, transcript);

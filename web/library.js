@@ -106,6 +106,23 @@ mergeInto(LibraryManager.library, {
   web_end: function (again) {
     Broadcast.end(UTF8ToString(again));
   },
+  web_live_asked: function () {
+    return Broadcast.live.asked() ? 1 : 0;
+  },
+  web_live_clock: function () {
+    return Asyncify.handleSleep(function (wakeUp) {
+      Broadcast.live.clockChecked().then(wakeUp);
+    });
+  },
+  web_live_now: function () {
+    return Broadcast.live.now();
+  },
+  web_live: function (code) {
+    Broadcast.live.on(UTF8ToString(code));
+  },
+  web_live_next: function () {
+    Broadcast.live.next();
+  },
   web_say: function (line) {
     Broadcast.say(UTF8ToString(line));
   },

@@ -5,13 +5,13 @@
 file(GLOB WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/web/*.cpp)
 set(SITE ${CMAKE_BINARY_DIR}/site)
 add_executable(blunderfest_web ${WEB_SOURCES})
-target_link_libraries(blunderfest_web PRIVATE blunderfest_core)
+target_link_libraries(blunderfest_web PRIVATE blunderfest_core blunderfest_live)
 set_target_properties(blunderfest_web PROPERTIES OUTPUT_NAME blunderfest SUFFIX .js
   RUNTIME_OUTPUT_DIRECTORY ${SITE})
-# A wait hands control back to the browser through Asyncify: only web_wait
-# and web_pause suspend the program.
+# A wait hands control back to the browser through Asyncify: only web_wait,
+# web_pause and web_live_clock suspend the program.
 target_link_options(blunderfest_web PRIVATE
-  -sASYNCIFY -sASYNCIFY_IMPORTS=["web_wait","web_pause"] -sASYNCIFY_STACK_SIZE=65536
+  -sASYNCIFY -sASYNCIFY_IMPORTS=["web_wait","web_pause","web_live_clock"] -sASYNCIFY_STACK_SIZE=65536
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
   --js-library ${CMAKE_SOURCE_DIR}/web/library.js)
 set_property(TARGET blunderfest_web APPEND PROPERTY LINK_DEPENDS
@@ -42,8 +42,9 @@ add_custom_target(site ALL
   COMMENT "Putting the site together in ${SITE}")
 
 # ---- The simulator under node --------------------------------------------------------
-add_executable(simulate_web ${CMAKE_SOURCE_DIR}/tools/simulate.cpp)
-target_link_libraries(simulate_web PRIVATE blunderfest_sim)
+add_executable(simulate_web ${CMAKE_SOURCE_DIR}/tools/simulate.cpp
+  ${CMAKE_SOURCE_DIR}/tools/live_guide.cpp)
+target_link_libraries(simulate_web PRIVATE blunderfest_sim blunderfest_live)
 set_target_properties(simulate_web PROPERTIES OUTPUT_NAME simulate SUFFIX .js)
 target_link_options(simulate_web PRIVATE
   -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)

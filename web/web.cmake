@@ -39,6 +39,12 @@ add_test(NAME web.golden_matches COMMAND node ${WEB_DIR}/simulate.js --golden)
 # The server of ./web.sh, against hostile requests and as a static host.
 add_test(NAME web.serve COMMAND node --test ${WEB_TESTS}/serve.test.js)
 
+# The live channel: the page in Chromium and the desktop under Xvfb, tuned in
+# at different moments, show what the simulator says the channel shows.
+add_test(NAME web.live COMMAND node --test ${WEB_TESTS}/live.test.js)
+set_tests_properties(web.live PROPERTIES TIMEOUT 300
+  ENVIRONMENT "NODE_PATH=${NPM_DIR}/node_modules;SITE=${WEB_DIR}/site;SIMULATE=$<TARGET_FILE:simulate>;BLUNDERFEST=$<TARGET_FILE:blunderfest>")
+
 # The page in headless Chromium: a few minutes, more on a loaded machine.
 add_test(NAME web.page COMMAND node --test ${WEB_TESTS}/page.test.js)
 set_tests_properties(web.page PROPERTIES TIMEOUT 900

@@ -79,9 +79,10 @@ void Form1::click(Element& element) {
     else if (&button == &Command5) {
       // A replayed match kicks off at a clock step of its own kick-off's phase.
       if (!replay.holdsKickOff()) Command5_Click();
-    } else if (&button == &cmdExit)
+    } else if (&button == &cmdExit) {
+      viewerLeft_ = !ended_;
       cmdExit_Click();
-    else if (&button == &Command1[0] || &button == &Command1[1])
+    } else if (&button == &Command1[0] || &button == &Command1[1])
       Command1_Click(button.index);
     else if (&button == &Command4[0] || &button == &Command4[1])
       Command4_Click(button.index);
@@ -97,6 +98,7 @@ void Form1::choose(Element& element, int entry) {
 }
 
 void Form1::closeRequested() {
+  viewerLeft_ |= !ended_;
   guarded([this] { EndProgram(); });
 }
 

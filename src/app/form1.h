@@ -276,6 +276,10 @@ class Form1 : public Program {
   std::string matchLink(std::string_view site, int atSecond = 0) const override;
   std::vector<MatchMoment> moments() const override;
   std::string endedBeforeItsStart() const override { return replay.endedBeforeItsStart(); }
+  void followLive(std::function<std::int64_t()> matchStep) override {
+    replay.followLive(std::move(matchStep));
+  }
+  bool viewerLeft() const override { return viewerLeft_; }
 
   // Ends the program: no tick, line or wait runs afterwards.
   void EndProgram();
@@ -308,7 +312,7 @@ class Form1 : public Program {
   Platform& platform_;
   TimerService timers_;
   Voice voice_{platform_};
-  bool ended_ = false;
+  bool ended_ = false, viewerLeft_ = false;
   std::function<void()> staged_;
   int nextZ_ = 0;
   std::vector<Element*> elements_;

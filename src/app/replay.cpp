@@ -63,6 +63,12 @@ void Replay::loaded() {
   }
   f_.rnd().restore({opened_->seed, opened_->draws});
   f_.Command2_Click();
+  if (live_) f_.Command5.enabled = false;
+}
+
+void Replay::hurry(bool on) {
+  hurrying_ = on;
+  f_.platform().hurry(on);
 }
 
 void Replay::drawingLineups() {
@@ -103,10 +109,7 @@ void Replay::kickingOff() {
     kickOff_->phase = static_cast<int>((lastBeat_ + (beforeHeartbeat ? 1 : 0)) % 8);
     kickOff_->beforeHeartbeat = beforeHeartbeat;
   }
-  if (startAt_ > 0) {
-    hurrying_ = true;
-    f_.platform().hurry(true);
-  }
+  if (startAt_ > 0 || (live_ && live_() > 0)) hurry(true);
 }
 
 void Replay::kickOffIfDue(std::uint64_t step, bool beforeHeartbeat) {
@@ -115,19 +118,42 @@ void Replay::kickOffIfDue(std::uint64_t step, bool beforeHeartbeat) {
     f_.Command5_Click();
 }
 
-void Replay::beforeHeartbeat(std::uint64_t step) { kickOffIfDue(step, true); }
+// A kick-off before its heartbeat runs its first waits inside it: the
+// match is caught up at the next heartbeat, once that step is done.
+void Replay::beforeHeartbeat(std::uint64_t step) {
+  kickOffIfDue(step, true);
+  if (live_ && hurrying_ && kickOffStep_ && step >= newestBeat_ &&
+      static_cast<std::int64_t>(step - 1 - *kickOffStep_) >= live_())
+    hurry(false);
+}
 
 void Replay::afterHeartbeat(std::uint64_t step) {
   lastBeat_ = step;
   lastBeatTick_ = f_.platform().tickCount();
   kickOffIfDue(step, false);
+  // A heartbeat whose timers ran a wait returns after the steps of that wait:
+  // only the newest step tells where the match is.
+  if (!live_ || step < newestBeat_) return;
+  newestBeat_ = step;
+  const std::int64_t due = live_();
+  if (!kickedOff_) {
+    // The lineups' button counts the seconds down to the channel's kick-off.
+    // "&Go" comes within the last 8 steps before it, so that the kick-off, at
+    // the next step of its phase, is the channel's to an eighth of a second
+    // and its first line is seen.
+    if (due < 0) f_.Command5.caption = matchTime(static_cast<int>((-due + 63) / 64));
+    if (due >= -7 && opened_ && opened_->phase) goPressed_ = true;
+    return;
+  }
+  const std::int64_t at = static_cast<std::int64_t>(step - *kickOffStep_);
+  if (hurrying_ && at >= due)
+    hurry(false);
+  else if (!hurrying_ && due > at + 64)
+    hurry(true);
 }
 
 void Replay::clockShown() {
-  if (hurrying_ && f_.MatchMinute * 60 + f_.MatchSecond >= startAt_) {
-    hurrying_ = false;
-    f_.platform().hurry(false);
-  }
+  if (hurrying_ && !live_ && f_.MatchMinute * 60 + f_.MatchSecond >= startAt_) hurry(false);
 }
 
 void Replay::ending() {

@@ -52,6 +52,16 @@ class Replay {
   // steps, the next one); then the broadcast goes on at its pace from
   // wherever the match is, in the middle of a skit if one runs.
   void startAt(int second) { startAt_ = second; }
+  // The broadcast follows a live channel: `matchStep` tells, whenever asked,
+  // the clock step, counted from the kick-off, that the channel's match is
+  // at now (negative before its kick-off). Nobody changes what the channel
+  // plays: "&Go" on the lineups is the channel's, pressed once the kick-off
+  // is due; from the kick-off the platform hurries, unseen and unheard, to
+  // the very step the channel is at, and goes on at its pace; a broadcast
+  // that falls more than a second behind (a paused tab, a machine asleep)
+  // hurries again.
+  void followLive(std::function<std::int64_t()> matchStep) { live_ = std::move(matchStep); }
+  bool live() const { return static_cast<bool>(live_); }
   // Each commentary line shown goes to `out` with the match clock as the
   // scoreboard shows it then: "MM:SS line".
   void transcribe(std::function<void(const std::string&)> out) { out_ = std::move(out); }
@@ -96,10 +106,12 @@ class Replay {
  private:
   std::array<int, 6> syllables() const;
   void kickOffIfDue(std::uint64_t step, bool beforeHeartbeat);
+  void hurry(bool on);
 
   Form1& f_;
   std::optional<KickOff> opened_;
   int startAt_ = 0;
+  std::function<std::int64_t()> live_;
   std::function<void(const std::string&)> out_;
 
   std::optional<KickOff> kickOff_;
@@ -107,7 +119,7 @@ class Replay {
   bool goPressed_ = false, kickedOff_ = false, hurrying_ = false;
   std::optional<std::uint64_t> kickOffStep_;
   std::optional<int> endedUnseenAt_;
-  std::uint64_t lastBeat_ = 0;
+  std::uint64_t lastBeat_ = 0, newestBeat_ = 0;
   std::uint32_t lastBeatTick_ = 0;
   std::vector<Moment> moments_;
 };

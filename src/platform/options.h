@@ -30,6 +30,12 @@ struct Options {
   std::optional<int> atSecond = std::nullopt;
   // Each commentary line goes to standard output with the match clock.
   bool transcript = false;
+  // Tunes in to the live channel: the match on now, where it is now, and
+  // the next ones after it.
+  bool live = false;
+  // For tests only: the channel's clock starts at this UTC time (in clock
+  // steps since 1970) instead of the system's, and goes on at the real pace.
+  std::optional<std::uint64_t> liveTestStart = std::nullopt;
 };
 
 // A seed as typed: digits only (no sign, blank or base prefix), a whole number

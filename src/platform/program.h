@@ -76,6 +76,15 @@ class Program {
   // sentence that says when the match ended ("This match ended at 65:00,
   // before 70:00."); "" otherwise.
   virtual std::string endedBeforeItsStart() const = 0;
+
+  // ---- The live channel ----
+  // Before start-up, with the channel's match opened: the broadcast follows
+  // the channel, which is `matchStep` clock steps past that match's kick-off
+  // whenever asked (negative before it). The viewer cannot kick off.
+  virtual void followLive(std::function<std::int64_t()> matchStep) = 0;
+  // Once ended: whether the viewer ended it ("&Exit", closing the window),
+  // not the match (full time, the walk-off), after which a channel goes on.
+  virtual bool viewerLeft() const = 0;
 };
 
 // The program, on `platform`, which must outlive it.

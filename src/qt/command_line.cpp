@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "app/match_code.h"
+#include "live/channel.h"
 
 namespace {
 
@@ -110,7 +111,14 @@ CommandLine readCommandLine(const QStringList& arguments) {
       QStringLiteral("transcript"),
       QStringLiteral("Writes each line of the commentary to standard output, after the match "
                      "clock shown with it."));
-  parser.addOptions({help, version, seed, scale, fullScreen, voice, match, at, transcript});
+  const QCommandLineOption live(
+      QStringLiteral("live"),
+      QStringLiteral("Tunes in to the live channel, on which everyone sees the same match at the "
+                     "same moment: the match on now, from where it is now (or its lineups "
+                     "counting down to the kick-off), then the next, and so on until Exit. With "
+                     "--fullscreen it is a lobby television. The channel follows the system "
+                     "clock in UTC."));
+  parser.addOptions({help, version, seed, scale, fullScreen, voice, match, at, transcript, live});
 
   if (!parser.parse(arguments)) {
     // The toolkit's own text would quote unknown names whole and raw.
@@ -174,5 +182,21 @@ CommandLine readCommandLine(const QStringList& arguments) {
       return refuse(QStringLiteral("--at goes with --match: it starts that match at a time."));
   }
   line.options.transcript = parser.isSet(transcript);
+  if (parser.isSet(live)) {
+    if (line.options.match || line.options.seed)
+      return refuse(
+          QStringLiteral("--live plays the channel's matches: no --match, --at or --seed "
+                         "with it."));
+    line.options.live = true;
+    // For tests only: the channel's clock starts at this UTC time.
+    if (const QString start = qEnvironmentVariable(LiveTestClock); !start.isEmpty()) {
+      std::string why;
+      line.options.liveTestStart = parseUtc(start.toStdString(), why);
+      if (!line.options.liveTestStart)
+        return refuse(
+            QStringLiteral("%1 '%2': %3")
+                .arg(QLatin1String(LiveTestClock), printable(start), QString::fromStdString(why)));
+    }
+  }
   return line;
 }

@@ -13,6 +13,10 @@
 // the running window to them.
 void setApplicationIdentity();
 
+// For tests only: a UTC time (2026-12-24T20:05:00Z) at which --live's
+// channel clock starts instead of the system's.
+inline constexpr const char* LiveTestClock = "BLUNDERFEST_TEST_UTC";
+
 // What the command line asks for.
 struct CommandLine {
   enum class Action { Run, ShowHelp, ShowVersion, Refuse };

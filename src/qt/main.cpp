@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "app/design.h"
 #include "app/match_code.h"
+#include "live/channel.h"
 #include "qt/command_line.h"
 #include "qt/display.h"
 #include "qt/painting.h"
@@ -24,6 +27,36 @@ namespace {
 void occupyClosedStreams() {
   for (int stream = 0; stream <= 2; ++stream)
     if (fcntl(stream, F_GETFD) == -1) open("/dev/null", O_RDONLY);  // the lowest free one: this
+}
+
+// The live channel: each match in a window of its own, at the channel's
+// moment, the next one once it ends, until the viewer leaves.
+int watchLive(Options options) {
+  const auto started = std::chrono::steady_clock::now();
+  const auto now = [&options, started]() -> std::uint64_t {
+    using namespace std::chrono;
+    if (options.liveTestStart)
+      return *options.liveTestStart +
+             static_cast<std::uint64_t>(
+                 duration_cast<milliseconds>(steady_clock::now() - started).count()) *
+                 LiveStepsPerSecond / 1000;
+    return static_cast<std::uint64_t>(
+               duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count()) *
+           LiveStepsPerSecond / 1000;
+  };
+  std::uint64_t notBefore = 0;
+  for (;;) {
+    const LiveMatch on = onAir(std::max(now(), notBefore)).match;
+    options.match = on.code;
+    QtProgram program(options);
+    program.program->followLive([now, kickOff = on.kickOffAt] {
+      return static_cast<std::int64_t>(now()) - static_cast<std::int64_t>(kickOff);
+    });
+    program.start();
+    if (!program.program->ended()) QCoreApplication::exec();
+    if (program.program->viewerLeft()) return 0;
+    notBefore = on.endAt;
+  }
 }
 
 }  // namespace
@@ -76,6 +109,7 @@ int main(int argc, char** argv) {
   }
   installFontSubstitutions();
 
+  if (line.options.live) return watchLive(line.options);
   QtProgram program(line.options);
   program.start();
   if (!program.program->ended()) app.exec();

@@ -67,7 +67,9 @@ struct SimulationOptions {
   // and the only thing the user does is "&Go", at a random moment, in a pass
   // or between two.
   std::optional<KickOff> replay = std::nullopt;
-  int startAt = 0;          // the match second the broadcast starts at
+  int startAt = 0;  // the match second the broadcast starts at
+  // Follows a live channel that is this many clock steps past the kick-off.
+  std::optional<std::uint64_t> liveStep = std::nullopt;
   bool transcript = false;  // keeps each line shown
 };
 

@@ -1,6 +1,6 @@
 // The broadcast as a web page: the program's core on the page's platform.
 // The page's address carries the options: ?seed=N, ?match=CODE with
-// &at=MM:SS (and, for the page, ?voice=1).
+// &at=MM:SS, ?live for the live channel (and, for the page, ?voice=1).
 
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/match_code.h"
+#include "live/channel.h"
 #include "platform/options.h"
 #include "platform/program.h"
 #include "web/page.h"
@@ -39,9 +40,24 @@ std::optional<Options> optionsOfTheAddress(std::string& badTime) {
     }
   }
   if (std::string code = taken(web_parameter("match")); !code.empty()) options.match = code;
+  options.live = web_live_asked() != 0;
   if (const std::string at = taken(web_parameter("at")); !at.empty() && options.match)
     options.atSecond = parseMatchTime(at, badTime);
   return options;
+}
+
+// The channel's match on now, opened and followed. A match within its last
+// eighth of a second counts as over: the kick-off's phase may have ended it
+// that much ahead of the channel.
+void tuneIn(Program& program) {
+  web_live_clock();
+  const auto now = [] { return static_cast<std::int64_t>(web_live_now()); };
+  const LiveMatch on = onAir(static_cast<std::uint64_t>(now()) + 8).match;
+  std::string why;
+  program.open(Options{.match = on.code}, why);
+  program.followLive(
+      [now, kickOff = static_cast<std::int64_t>(on.kickOffAt)] { return now() - kickOff; });
+  web_live(on.code.c_str());
 }
 
 }  // namespace
@@ -59,8 +75,10 @@ int main() {
   static WebView view{*program};
   web_pause();
   applyOptions(*options, platform);
+  platform.live = options->live;
+  if (options->live) tuneIn(*program);
   // A code that is refused leaves a match of the program's own.
-  if (!program->open(*options, badCode))
+  else if (!program->open(*options, badCode))
     web_notice(badCode.c_str());
   else if (!badTime.empty())
     web_notice(badTime.c_str());

@@ -88,6 +88,18 @@ void web_link(const char* link);
 // injury: the ambulance"), the match second it began at, and the link that
 // starts the broadcast there.
 void web_moment(const char* told, int second, const char* link);
+// ---- The live channel (web/page/live.js) ----------------------------------------------
+// Whether the address asks for the channel (?live).
+int web_live_asked();
+// Waits until the page has checked its clock against the site's.
+void web_live_clock();
+// The time now in UTC, in clock steps since 1970, by the device's clock as
+// the site's corrects it.
+double web_live_now();
+// The page is tuned in to the channel, which plays the match of `code` now.
+void web_live(const char* code);
+// The channel's match has ended (full time, the walk-off): the next follows.
+void web_live_next();
 // The voice.
 void web_say(const char* line);
 void web_stop_speaking();

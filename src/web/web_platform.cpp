@@ -92,6 +92,7 @@ void WebPlatform::endProgram() {
   if (speaker_) speaker_->stop();
   if (view_) view_->sync();
   if (!program_) return web_end("");
+  if (live && !program_->viewerLeft()) return web_live_next();
   if (const std::string why = program_->endedBeforeItsStart(); !why.empty())
     web_notice(why.c_str());
   const std::string again = program_->matchLink(site_);

@@ -41,6 +41,8 @@ class WebPlatform : public SteppedPlatform {
   void giveVoice();
   // The page's address, where the match's links lead.
   void linkTo(std::string site) { site_ = std::move(site); }
+  // On the live channel, a match that ends by itself hands over to the next.
+  bool live = false;
 
   std::uint64_t realStep() const override;
 

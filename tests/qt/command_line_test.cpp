@@ -87,6 +87,15 @@ TEST(CommandLine, ReadsAMatchCodeItsStartTimeAndTheTranscript) {
   EXPECT_TRUE(line.options.transcript);
   EXPECT_TRUE(read({"--transcript"}).options.transcript);
   EXPECT_TRUE(read({"--help"}).message.contains("--match <CODE>"));
+  // The channel, by the system clock or, for tests only, by a clock set.
+  EXPECT_TRUE(read({"--help"}).message.contains("--live"));
+  EXPECT_TRUE(read({"--live", "--fullscreen"}).options.live);
+  qputenv(LiveTestClock, "2026-12-24T20:05:00Z");
+  EXPECT_EQ(read({"--live"}).options.liveTestStart, 1798142700ull * 64);
+  qputenv(LiveTestClock, "tomorrow");
+  EXPECT_EQ(read({"--live"}).action, Action::Refuse);
+  qunsetenv(LiveTestClock);
+  EXPECT_FALSE(read({"--live"}).options.liveTestStart);
 }
 
 TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
@@ -126,6 +135,8 @@ TEST(CommandLine, RefusesWithOneLineThatNamesTheFault) {
       {{"--match", "BGE2ij6F5usAAAmkUwpsiewj", "--at", "20:60"},
        "A match time is minutes and seconds, such as 20:05: 20:60 has 60 seconds."},
       {{"--at", "20:05"}, "--at goes with --match"},
+      {{"--live", "--match", "BGE2ij6F5usAAAmkUwpsiewj"}, "--live plays the channel's matches"},
+      {{"--live", "--seed", "1"}, "--live plays the channel's matches"},
   };
   for (const auto& r : refusals) {
     const CommandLine line = read(r.arguments);

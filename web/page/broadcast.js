@@ -52,5 +52,6 @@ globalThis.Broadcast = (() => {
       if (which >= 0) Clock.queue(Clock.Input.Stage, 0, which);
     },
     state: Clock.state,
+    live: Live, // the live channel's calls (web/page/live.js)
   };
 })();
