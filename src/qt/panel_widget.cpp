@@ -97,13 +97,6 @@ void PanelWidget::repaintPending() {
 const std::vector<QRect>& PanelWidget::copies(const QRegion& dirty, qreal ratio) {
   constexpr double MostLines = 90;
   copies_.clear();
-  // At a fractional ratio a patch's corner falls inside a device pixel, and
-  // a box copied from another corner would round it otherwise: each patch
-  // is copied on its own.
-  if (ratio != std::floor(ratio)) {
-    copies_.assign(dirty.begin(), dirty.end());
-    return copies_;
-  }
   QRect box;
   double lines = 0;
   for (auto r = dirty.begin(); r != dirty.end();) {
@@ -140,13 +133,30 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   const QRegion& dirty = event->region();
   const qreal ratio = devicePixelRatioF();
   updateLayer(ratio);
-  for (const QRect& r : copies(dirty, ratio))
-    painter.drawPixmap(QPointF(r.topLeft()), layer_,
-                       QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+  if (ratio == std::floor(ratio)) {
+    for (const QRect& r : copies(dirty, ratio))
+      painter.drawPixmap(r.topLeft(), layer_, QRect(r.topLeft() * ratio, r.size() * ratio));
+  } else {
+    // At a fractional ratio a patch's corner falls inside a device pixel:
+    // each patch is copied from whole device pixels of the picture, to the
+    // place the picture copied whole from its corner puts them, so that no
+    // patch lands a device pixel off the rest.
+    for (const QRect& r : dirty) {
+      const QRect source = QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio)
+                               .toAlignedRect()
+                               .intersected(layer_.rect());
+      painter.drawPixmap(QPointF(source.topLeft()) / ratio, layer_, source);
+    }
+  }
   if (!windowless.empty()) {
     const Item* front = windowless.back();
     if (front->element.visible && dirty.intersects(front->bounds))
-      paintWindowless(painter, *front, ratio);
+      for (const QRect& r : dirty) {
+        if (!r.intersects(front->bounds)) continue;
+        painter.setClipRect(r);
+        paintWindowless(painter, *front, ratio);
+      }
+    painter.setClipping(false);
   }
   for (const Item* item : painted)
     if (item->element.visible && dirty.intersects(item->bounds)) paintPanel(painter, *item, ratio);
@@ -172,25 +182,36 @@ bool PanelWidget::event(QEvent* event) {
 
 // Draws the picture of the background and the windowless elements under the
 // frontmost one again where it changed: the clock's or the commentary's
-// patch, once a second or so.
+// patch, once a second or so. The picture reaches one pixel past the panel's
+// right and bottom edges, where a fractional ratio puts them inside a device
+// pixel that the panel still shows.
 void PanelWidget::updateLayer(qreal ratio) {
-  if (layer_.devicePixelRatio() != ratio || layer_.size() != size() * ratio) {
-    layer_ = QPixmap(size() * ratio);
+  const QSize device(static_cast<int>(std::ceil((width() + 1) * ratio)),
+                     static_cast<int>(std::ceil((height() + 1) * ratio)));
+  if (layer_.devicePixelRatio() != ratio || layer_.size() != device) {
+    layer_ = QPixmap(device);
     layer_.setDevicePixelRatio(ratio);
-    layerDirty_ = rect();
+    layerChanged();
   }
   if (layerDirty_.isEmpty()) return;
   QPainter painter(&layer_);
-  painter.setClipRegion(layerDirty_);
   const QColor back = qcolor(panel_.backColor);
-  for (const QRect& r : layerDirty_) painter.fillRect(r, back);
-  if (panel_.picture != Picture::None)
-    painter.drawPixmap(QPoint(0, 0),
-                       renderPicture(panel_.picture, pictureSize(panel_.picture), ratio));
-  for (std::size_t i = 0; i + 1 < windowless.size(); ++i) {
-    const Item* item = windowless[i];
-    if (item->element.visible && layerDirty_.intersects(item->bounds))
-      paintWindowless(painter, *item, ratio);
+  // One rectangle at a time: text and smoothed edges drawn through a clip of
+  // many rectangles come out a shade apart from the same drawn whole, so a
+  // patch is drawn as a redraw of everything draws it.
+  for (QRect r : layerDirty_) {
+    if (r.right() == width() - 1) r.setRight(width());
+    if (r.bottom() == height() - 1) r.setBottom(height());
+    painter.setClipRect(r);
+    painter.fillRect(r, back);
+    if (panel_.picture != Picture::None)
+      painter.drawPixmap(QPoint(0, 0),
+                         renderPicture(panel_.picture, pictureSize(panel_.picture), ratio));
+    for (std::size_t i = 0; i + 1 < windowless.size(); ++i) {
+      const Item* item = windowless[i];
+      if (item->element.visible && r.intersects(item->bounds))
+        paintWindowless(painter, *item, ratio);
+    }
   }
   layerDirty_ = QRegion();
 }
