@@ -52,6 +52,11 @@ const Share = (() => {
 
   return {
     say,
+    // A word that stays until it is taken back with "".
+    hold(text) {
+      clearTimeout(hiding);
+      notice.textContent = text;
+    },
     link: pass,
     // The broadcast has ended: Share gives the match from its lineups.
     ended(again) {
