@@ -59,11 +59,23 @@ const Keys = (() => {
   });
 
   return {
+    // The window's first control shown, in the design's tab order.
+    first: () => tabOrder()[0],
     // The builder's first control takes the focus when the window first shows.
     focusFirst() {
       const first = tabOrder()[0];
       // Where it stands, without laying the page out before its first frame.
       if (first && !root.contains(document.activeElement)) first.focus({ preventScroll: true });
+    },
+    // The screen has changed: where the focus fell with a control that left
+    // (to the page's body), it goes to the first control a user needs next:
+    // the lineups' Go, then the match's Exit.
+    keepFocus() {
+      const focused = document.activeElement;
+      const lost = focused === document.body || focused === null ||
+        (root.contains(focused) && !usable(focused));
+      if (!lost || Clock.ended() || Sheet.isOpen() || root.classList.contains("building")) return;
+      tabOrder()[0]?.focus({ preventScroll: true });
     },
   };
 })();
