@@ -7,6 +7,7 @@ const Fit = (() => {
   const tools = document.getElementById("tools");
   const notice = document.getElementById("notice");
   const heading = document.getElementById("heading");
+  const word = document.getElementById("told");
   const ToolsHeight = 40;
   // Under the picture: the scoreboard, two lines of commentary, a balloon's
   // line and a word upright; the scoreboard and a line of commentary else.
@@ -67,8 +68,12 @@ const Fit = (() => {
     heading.classList.toggle("shown", building || !!up);
     heading.classList.toggle("loading", building);
     let scale, beside = false, left, top, captions = null;
+    // The page's word over the broadcast goes below the title where it shows.
+    document.body.style.setProperty("--told-top", up ? `${told + heading.offsetHeight + 4}px` : "");
     if (up) {
-      const above = told + heading.offsetHeight + Gap;
+      // A word that stays (where a match joined at a time starts) has room of its own.
+      const held = Share.held() ? word.offsetHeight + 4 : 0;
+      const above = told + heading.offsetHeight + held + Gap;
       const room = vh + told - above - 2 * ToolsHeight;
       scale = Math.min(vw / up.width, room / up.height);
       left = (vw - up.width * scale) / 2 - up.left * scale;
