@@ -52,6 +52,12 @@ mergeInto(LibraryManager.library, {
   web_notice: function (text) {
     Broadcast.notice(UTF8ToString(text));
   },
+  web_starts: function (text) {
+    Broadcast.starts(UTF8ToString(text));
+  },
+  web_address: function (link) {
+    Broadcast.address(UTF8ToString(link));
+  },
   web_link: function (link) {
     Broadcast.link(UTF8ToString(link));
   },
@@ -103,8 +109,8 @@ mergeInto(LibraryManager.library, {
   web_message: function (title, text) {
     Broadcast.message(UTF8ToString(title), UTF8ToString(text));
   },
-  web_end: function (again) {
-    Broadcast.end(UTF8ToString(again));
+  web_end: function (again, why) {
+    Broadcast.end(UTF8ToString(again), UTF8ToString(why));
   },
   web_live_asked: function () {
     return Broadcast.live.asked() ? 1 : 0;

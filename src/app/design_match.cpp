@@ -32,11 +32,11 @@ void Form1::matchDesign(DesignRows& rows) {
   // The scoreboard with its small flags, the titles and the credits.
   rows.add({
       {Shape8,     "Shape8",  -1, Picture1, 7440,  270, 2715, 1515, {.back = Grey, .shape = Rounded, .opaque = true, .border = Orange, .borderWidth = 3}},
-      {Label17,    "Label17", -1, Picture1, 8220,  570, 0, 0, {.text = "Home",    .font = arial(11.25f, Bold), .fore = White, .autoSize = true}},
-      {Label18,    "Label18", -1, Picture1, 8250, 1020, 0, 0, {.text = "Visitor", .font = arial(11.25f, Bold), .fore = White, .autoSize = true}},
-      {Label19[0], "Label19",  0, Picture1, 9855,  600, 0, 0, {.text = "0", .font = arial(11.25f, Bold), .fore = White, .align = Align::Right, .autoSize = true}},
-      {Label19[1], "Label19",  1, Picture1, 9840,  990, 0, 0, {.text = "0", .font = arial(11.25f, Bold), .fore = White, .align = Align::Right, .autoSize = true}},
-      {Label20,    "Label20", -1, Picture1, 8520, 1440, 0, 0, {.text = "00:00", .font = arial(8.25f, Bold), .fore = White, .autoSize = true}},
+      {Label17,    "Label17", -1, Picture1, 8220,  570, 0, 0, {.text = "Home",    .font = arial(11.25f, Bold), .fore = White, .autoSize = true, .role = Role::Team}},
+      {Label18,    "Label18", -1, Picture1, 8250, 1020, 0, 0, {.text = "Visitor", .font = arial(11.25f, Bold), .fore = White, .autoSize = true, .role = Role::Team}},
+      {Label19[0], "Label19",  0, Picture1, 9855,  600, 0, 0, {.text = "0", .font = arial(11.25f, Bold), .fore = White, .align = Align::Right, .autoSize = true, .role = Role::Score}},
+      {Label19[1], "Label19",  1, Picture1, 9840,  990, 0, 0, {.text = "0", .font = arial(11.25f, Bold), .fore = White, .align = Align::Right, .autoSize = true, .role = Role::Score}},
+      {Label20,    "Label20", -1, Picture1, 8520, 1440, 0, 0, {.text = "00:00", .font = arial(8.25f, Bold), .fore = White, .autoSize = true, .role = Role::Clock}},
       {Picture7[2], "Picture7", 2, Picture1, 7590, 510, 555, 375, {.back = WindowBackground, .frame = true}},
       {Picture7[3], "Picture7", 3, Picture1, 7590, 960, 555, 375, {.back = WindowBackground, .frame = true}},
   });

@@ -21,9 +21,9 @@ void Form1::propsDesign(DesignRows& rows) {
   // box and its text.
   rows.add({
       {girl,   "girl",   -1, Picture1, 6210, 6810, 480, 480, {.hidden = true, .picture = Picture::Girl,      .natural = true}},
-      {burns,  "burns",  -1, Picture1, 4530, 1230, 480, 480, {.hidden = true, .picture = Picture::Burns,     .natural = true}},
-      {Argh,   "Argh",   -1, Picture1, 6360, 1320, 480, 480, {.hidden = true, .picture = Picture::Argh,      .natural = true}},
-      {smGirl, "smGirl", -1, Picture1, 1380, 1260, 480, 480, {.hidden = true, .picture = Picture::SmallGirl, .natural = true}},
+      {burns,  "burns",  -1, Picture1, 4530, 1230, 480, 480, {.hidden = true, .picture = Picture::Burns,     .natural = true, .role = Role::Speaker}},
+      {Argh,   "Argh",   -1, Picture1, 6360, 1320, 480, 480, {.hidden = true, .picture = Picture::Argh,      .natural = true, .role = Role::Speaker}},
+      {smGirl, "smGirl", -1, Picture1, 1380, 1260, 480, 480, {.hidden = true, .picture = Picture::SmallGirl, .natural = true, .role = Role::Speaker}},
       {shh,    "shh",    -1, Picture1, 1650, 1200, 480, 480, {.hidden = true, .picture = Picture::Shh,       .natural = true}},
       {Line1[2], "Line1", 2, Picture1, 4230,  900, 4530, 1290, {.fore = White, .borderWidth = 5, .hidden = true}},
       {Line1[3], "Line1", 3, Picture1, 4470,  900, 4530, 1290, {.fore = White, .borderWidth = 5, .hidden = true}},
@@ -32,7 +32,7 @@ void Form1::propsDesign(DesignRows& rows) {
       {Line1[6], "Line1", 6, Picture1, 2100,  810, 1830, 1260, {.fore = White, .borderWidth = 5, .hidden = true}},
       {Line1[7], "Line1", 7, Picture1, 2250,  810, 1830, 1260, {.fore = White, .borderWidth = 5, .hidden = true}},
       {Shape25[0], "Shape25", 0, Picture1, 2070, 600, 4785, 375, {.back = White, .shape = Rounded, .opaque = true, .hidden = true}},
-      {Label24, "Label24", -1, Picture1, 1230, 660, 6525, 225, {.text = "Smithers! Have these lollygaggers shot at once", .font = arial(8.25f, Bold), .align = Align::Center, .hidden = true}},
+      {Label24, "Label24", -1, Picture1, 1230, 660, 6525, 225, {.text = "Smithers! Have these lollygaggers shot at once", .font = arial(8.25f, Bold), .align = Align::Center, .hidden = true, .role = Role::Balloon}},
   });
 
   // The football dream: the ball pictures, the league logo and the goal posts.

@@ -57,8 +57,11 @@ enum class Kind { Panel, Label, Button, List, Shape, Line, Image };
 
 // What an element is to the broadcast, where a platform must know it: the
 // commentary line (a screen reader follows it), the three screens, the
-// figures on the pitch (named by their players).
-enum class Role { None, Commentary, Screen, Figure };
+// figures on the pitch (named by their players); and what the page repeats in
+// captions where the picture is small: the scoreboard's two countries, home
+// first, their two scores in the same order and its clock, the speech
+// balloon's line and the people who may speak it (named by their spoken names).
+enum class Role { None, Commentary, Screen, Figure, Team, Score, Clock, Balloon, Speaker };
 
 struct Panel;
 

@@ -216,6 +216,8 @@ std::string matchTime(int second) {
   return text;
 }
 
+std::string startsAt(int second) { return "Starts at " + matchTime(second) + " - press Go"; }
+
 std::optional<int> parseMatchTime(std::string_view text, std::string& why) {
   auto digits = [](std::string_view part) {
     for (const char c : part)

@@ -57,6 +57,10 @@ int rulesVersion();
 // A match second as the clock shows it, "MM:SS".
 std::string matchTime(int second);
 
+// What the lineups of a match joined at `second` say until the kick-off:
+// "Starts at 04:10 - press Go".
+std::string startsAt(int second);
+
 // "MM:SS" (one to three digits of minutes, two of seconds) as a match
 // second, or none with one sentence in `why`.
 std::optional<int> parseMatchTime(std::string_view text, std::string& why);

@@ -10,8 +10,13 @@ constexpr std::array<const char*, 3> Syllables = {"first syllable", "middle syll
 
 // The name a listener hears where a caption would not do: the "i." and
 // "&Random" buttons and the syllable lists say whose country they concern,
-// the three screens what they are.
+// the three screens what they are, and the people of the skits who they are
+// (the page's captions say so of the one who speaks in the balloon).
 std::string Form1::spokenName(const Element& element) const {
+  if (&element == &burns) return "The bald businessman";
+  if (&element == &Argh) return "A fan";
+  if (&element == &smGirl) return "A girl in the crowd";
+  if (&element == &shh) return "The man beside her";
   if (&element == &Picture2) return "Make up the two countries";
   if (&element == &Picture6) return "The lineups";
   if (&element == &Picture1) return "The match";

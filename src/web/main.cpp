@@ -82,6 +82,8 @@ int main() {
     web_notice(badCode.c_str());
   else if (!badTime.empty())
     web_notice(badTime.c_str());
+  else if (options->atSecond && *options->atSecond > 0)
+    web_starts(startsAt(*options->atSecond).c_str());
   platform.linkTo(taken(web_site()));
   // The page's speech synthesis, which the page's button or ?voice=1 switches on.
   platform.giveVoice();

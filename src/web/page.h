@@ -33,9 +33,11 @@ int web_screen_height();
 // shows it.
 void web_shown();
 // Element `id` of `kind` ("panel", "label", "button", "list", "shape", "line"
-// or "image") with its `role` ("commentary", "screen", "figure" or ""),
+// or "image") with its `role` ("commentary", "screen", "figure", "team",
+// "score", "clock", "balloon", "speaker" or ""),
 // inside element `container` (0, the window itself, has none); `name` and
-// `index` are its design name and index.
+// `index` are its design name and index. Elements of the same role come in
+// design order: the home side's country and score before the away side's.
 void web_create(int id, const char* kind, const char* role, int container, const char* name,
                 int index);
 // Where it lies and whether it shows; `z` orders it within its container. A
@@ -67,8 +69,9 @@ void web_image(int id, const char* picture, int width, int height, int stretch);
 // ---- The rest of the platform ----------------------------------------------------
 void web_message(const char* title, const char* text);
 // The broadcast has ended; `again` plays this match again from its lineups
-// ("" where the match has no code).
-void web_end(const char* again);
+// ("" where the match has no code); `why` says why it ended before the time
+// the address asked for ("" where it did not).
+void web_end(const char* again, const char* why);
 
 // ---- Passing the match on ------------------------------------------------------
 // The value of the page address's parameter `name` ("seed", "match", "at"), ""
@@ -79,6 +82,12 @@ char* web_parameter(const char* name);
 char* web_site();
 // A short notice on the page, such as why the match of the address is refused.
 void web_notice(const char* text);
+// What the lineups of a match joined at a time say until the kick-off
+// ("Starts at 04:10 - press Go"); "" once the match has kicked off.
+void web_starts(const char* text);
+// The address of the match as it stands, from its kick-off on: the page's
+// address carries it, so that a reload comes back to it.
+void web_address(const char* link);
 // The page says why the broadcast does not start.
 void web_refuse(const char* why);
 // The answer to the page's Share: the link to the match at the time the

@@ -67,8 +67,20 @@ bool WebPlatform::await(bool modal) {
     const std::uint64_t step = advance();
     ++beats_;
     if (program_) program_->heartbeat(step);
+    follow();
   }
   return ok;
+}
+
+// Once the match has kicked off, the page's address follows its clock; on
+// the live channel it stays ?live, so that a reload tunes in again.
+void WebPlatform::follow() {
+  if (!program_ || ended() || live) return;
+  const int second = program_->matchSecond();
+  if (second == addressed_ || second == 0) return;
+  if (addressed_ < 0) web_starts("");
+  addressed_ = second;
+  web_address(program_->matchLink(site_, second).c_str());
 }
 
 void WebPlatform::handle(int kind, int id, int entry) {
@@ -91,15 +103,13 @@ void WebPlatform::handle(int kind, int id, int entry) {
 void WebPlatform::endProgram() {
   if (speaker_) speaker_->stop();
   if (view_) view_->sync();
-  if (!program_) return web_end("");
+  if (!program_) return web_end("", "");
   if (live && !program_->viewerLeft()) return web_live_next();
-  if (const std::string why = program_->endedBeforeItsStart(); !why.empty())
-    web_notice(why.c_str());
   const std::string again = program_->matchLink(site_);
   if (!again.empty())
     for (const MatchMoment& m : program_->moments())
       web_moment(m.told.c_str(), m.second, program_->matchLink(site_, m.second).c_str());
-  web_end(again.c_str());
+  web_end(again.c_str(), program_->endedBeforeItsStart().c_str());
 }
 
 void WebPlatform::messageBox(const std::string& title, const std::string& text) {

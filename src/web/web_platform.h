@@ -52,6 +52,8 @@ class WebPlatform : public SteppedPlatform {
   // returns whether OK came.
   bool await(bool modal);
   void handle(int kind, int element, int entry);
+  // Hands the page the match's address when its clock has moved on.
+  void follow();
 
   bool ended() const;
 
@@ -61,4 +63,5 @@ class WebPlatform : public SteppedPlatform {
   std::unique_ptr<Speaker> speaker_;
   std::string site_;
   std::uint64_t beats_ = 0;  // heartbeats so far: a pass lasts until the next one
+  int addressed_ = -1;       // the match second the page's address carries, -1 for none
 };

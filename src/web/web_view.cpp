@@ -21,7 +21,8 @@ bool windowed(Kind kind) {
 
 // The names the page knows kinds, roles, outlines and hatches by.
 constexpr const char* KindNames[] = {"panel", "label", "button", "list", "shape", "line", "image"};
-constexpr const char* RoleNames[] = {"", "commentary", "screen", "figure"};
+constexpr const char* RoleNames[] = {"",      "commentary", "screen",  "figure", "team",
+                                     "score", "clock",      "balloon", "speaker"};
 constexpr const char* OutlineNames[] = {"box", "rounded", "ellipse"};
 constexpr const char* HatchNames[] = {"", "cross", "lines"};
 

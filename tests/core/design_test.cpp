@@ -125,7 +125,7 @@ TEST(Design, ContainersComeBeforeTheirContentsAndEndAtTheWindow) {
   }
 }
 
-TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
+TEST(Design, EachRoleIsHeldByItsElementsInOrder) {
   Opened w;
   Form1& f = w.form;
   std::map<Role, std::vector<const Element*>> byRole;
@@ -136,6 +136,14 @@ TEST(Design, TheCommentaryTheScreensAndTheFiguresHaveTheirRoles) {
   EXPECT_EQ(byRole[Role::Screen],
             (std::vector<const Element*>{&f.Picture1, &f.Picture6, &f.Picture2}));
   EXPECT_EQ(byRole[Role::Figure], figures);
+  // What the page repeats in captions: home before away.
+  EXPECT_EQ(byRole[Role::Team], (std::vector<const Element*>{&f.Label17, &f.Label18}));
+  EXPECT_EQ(byRole[Role::Score], (std::vector<const Element*>{&f.Label19[0], &f.Label19[1]}));
+  EXPECT_EQ(byRole[Role::Clock], std::vector<const Element*>{&f.Label20});
+  EXPECT_EQ(byRole[Role::Balloon], std::vector<const Element*>{&f.Label24});
+  EXPECT_EQ(byRole[Role::Speaker], (std::vector<const Element*>{&f.burns, &f.Argh, &f.smGirl}));
+  for (const Element* speaker : byRole[Role::Speaker])
+    EXPECT_FALSE(f.spokenName(*speaker).empty()) << id(*speaker);
   // Only the match screen draws its panels itself.
   for (const Element* e : f.elements()) {
     if (e->kind == Kind::Panel) {

@@ -158,6 +158,7 @@ TEST(MatchCode, MatchTimesReadAsTheClockShowsThemAndLinksCarryCodeAndTime) {
   }
   EXPECT_EQ(matchTime(0), "00:00");
   EXPECT_EQ(matchTime(6005), "100:05");
+  EXPECT_EQ(startsAt(250), "Starts at 04:10 - press Go");
   EXPECT_EQ(matchLink("https://grobnik.net/blunderfest/", Made),
             "https://grobnik.net/blunderfest/?match=BGE2ij6F5usAAAmkUwpsiewj");
   EXPECT_EQ(matchLink("https://grobnik.net/blunderfest/", Made, 1205),

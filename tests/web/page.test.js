@@ -376,6 +376,10 @@ test("the keyboard alone: the design's tab order, Alt+G for Go, Tab and Enter to
       keys: Array.from(document.querySelectorAll("[accesskey]"), (e) => e.accessKey),
     }));
     assert.equal(keys.positive, 0);
+    // Screen readers meet the home country's controls before the away country's.
+    assert.deepEqual(await page.evaluate(() => Array.from(
+      document.querySelectorAll('[data-name^="Combo1("]'), (l) => l.dataset.name)),
+    ["Combo1(0)", "Combo1(1)", "Combo1(2)", "Combo1(3)", "Combo1(4)", "Combo1(5)"]);
     assert.deepEqual(keys.keys, [...new Set(keys.keys)]);
     // Alt+R, shared by the two Random buttons, moves between them and presses neither.
     const built = () => page.evaluate(() => Array.from(document.querySelectorAll("select"), (l) => l.value).join());
@@ -388,21 +392,21 @@ test("the keyboard alone: the design's tab order, Alt+G for Go, Tab and Enter to
     }
     assert.deepEqual(hops, ["Command1(0)", "Command1(1)", "Command1(0)"]);
     assert.equal(await built(), countries);
+    // Go: the focus goes with the screens to the next control needed, never
+    // to the page's body: the lineups' Go, then the match's Exit.
     await page.keyboard.press("Alt+g");
     await run(page, 50);
     assert.equal(await element(page, "Picture6").isVisible(), true);
-    await page.keyboard.press("Tab");
-    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), "Command5");
+    assert.equal(await focused(), "Command5");
     await page.keyboard.press("Enter");
     await run(page, 50);
     assert.equal(await element(page, "Picture6").isVisible(), false);
+    assert.equal(await focused(), "cmdExit");
     // The match's Exit is in the tab order, beside the page's own buttons.
-    const stops = [];
-    for (let i = 0; i < 5 && stops.at(-1) !== "cmdExit"; ++i) {
-      await page.keyboard.press("Tab");
-      stops.push(await page.evaluate(() => document.activeElement.dataset.name ?? document.activeElement.id));
-    }
-    assert.equal(stops.at(-1), "cmdExit", stops.join(", "));
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "voice");
+    await page.keyboard.press("Shift+Tab");
+    assert.equal(await focused(), "cmdExit");
     await page.keyboard.press("Enter");
     await run(page, 50);
     assert.equal(await text(page, "Announcer"), "Typical of a soccer player.  Quitter.  C-ya.");
@@ -466,9 +470,10 @@ test("a first visit fetches every file of the site once, the service worker's in
     assert.deepEqual([...asked].filter(([, times]) => times > 1), [], "none twice");
   });
 
-// Phones, upright and sideways, with touch.
-const Phones = [{ width: 360, height: 640 }, { width: 390, height: 844 },
-  { width: 844, height: 390 }, { width: 412, height: 915 }];
+// Phones, upright and sideways, with touch, and a desktop.
+const Viewports = [{ width: 360, height: 640, touch: true }, { width: 390, height: 844, touch: true },
+  { width: 412, height: 915, touch: true }, { width: 844, height: 390, touch: true },
+  { width: 1280, height: 800, touch: false }];
 // The window's controls each screen shows; the page's own buttons show on all.
 const Controls = {
   builder: ["Command1(0)", "Combo1(0)", "Combo1(1)", "Combo1(2)", "Command4(0)", "Command1(1)",
@@ -477,96 +482,148 @@ const Controls = {
   match: ["cmdExit"],
 };
 
-test("on phones, upright and sideways: every control a finger's target, the sheet whole, " +
-  "the captions upright, a tap names a player", async () => {
+// Each of `selector`'s visible elements: at least 24 x 24, and what a finger
+// hits at its centre is itself.
+async function fingerTargets(page, selector, where) {
+  for (const control of await page.locator(selector).filter({ visible: true }).all()) {
+    await control.scrollIntoViewIfNeeded(); // a list's rows scroll into its view
+    const box = await control.boundingBox();
+    const { name, hit } = await control.evaluate((e) => {
+      const r = e.getBoundingClientRect();
+      const at = document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2);
+      return { name: e.dataset.name || e.id || e.textContent, hit: e.contains(at) };
+    });
+    assert.ok(box.width >= 24 && box.height >= 24, `${where}, ${name}: ${box.width} x ${box.height}`);
+    assert.ok(hit, `${where}, ${name}: nothing lies over it`);
+  }
+}
+
+// No text of the window is cut at the edge of what shows of it: each label
+// that shows at all shows whole.
+const uncut = (page) => page.evaluate(() => {
+  const root = document.getElementById("broadcast").getBoundingClientRect();
+  const clip = getComputedStyle(document.getElementById("broadcast")).clipPath;
+  const scale = root.width / document.getElementById("broadcast").offsetWidth;
+  const [t, r, b, l] = clip === "none" ? [0, 0, 0, 0]
+    : clip.match(/-?[\d.]+/g).map(Number).map((v) => v * scale);
+  const shows = { left: Math.max(0, root.left + l), top: Math.max(0, root.top + t),
+    right: Math.min(innerWidth, root.right - r), bottom: Math.min(innerHeight, root.bottom - b) };
+  const cut = [];
+  for (const label of document.querySelectorAll("#broadcast .label, #broadcast .button")) {
+    if (!label.checkVisibility() || !label.textContent.trim()) continue;
+    const box = label.getBoundingClientRect();
+    const inside = box.left < shows.right && box.right > shows.left && box.top < shows.bottom &&
+      box.bottom > shows.top;
+    const whole = box.left >= shows.left - 1 && box.right <= shows.right + 1 &&
+      box.top >= shows.top - 1 && box.bottom <= shows.bottom + 1;
+    if (inside && !whole) cut.push(label.textContent.trim());
+  }
+  return cut;
+});
+
+// The accessibility tree's images without a name (drawing is hidden from it).
+async function namelessImages(page) {
+  const cdp = await page.context().newCDPSession(page);
+  const { nodes } = await cdp.send("Accessibility.getFullAXTree");
+  await cdp.detach();
+  return nodes.filter((n) => !n.ignored && ["image", "img"].includes(n.role?.value) &&
+    !n.name?.value).length;
+}
+
+// The size of the window's own commentary text as drawn, in CSS pixels.
+const drawnCommentary = (page) => element(page, "Announcer").evaluate((line) =>
+  parseFloat(line.style.fontSize) * line.getBoundingClientRect().width / line.offsetWidth);
+
+test("on every viewport: each control a finger's target, the sheet whole, no word cut, no " +
+  "nameless image, the focus where it is needed, captions with the scoreboard where the " +
+  "window's text is small, a tap names a player", async () => {
   // A browser and a server of their own, for pages without a service worker.
   const phones = await chromium.launch(Chromium);
   const site = await serve(process.env.SITE);
   try {
-    for (const viewport of Phones) {
+    for (const { touch, ...viewport } of Viewports) {
       const where = `${viewport.width}x${viewport.height}`;
       const upright = viewport.height > viewport.width;
-      const context = await phones.newContext({ viewport, hasTouch: true, isMobile: true,
+      const context = await phones.newContext({ viewport, hasTouch: touch, isMobile: touch,
         serviceWorkers: "block" });
       const page = await context.newPage();
       await page.clock.install({ time: new Date("2026-06-10T20:00:00Z") });
       await page.clock.pauseAt(new Date("2026-06-10T20:00:01Z"));
       await page.goto(`http://127.0.0.1:${site.address().port}/?seed=7`);
       await waiting(page);
-      const targets = async (screen) => {
-        const names = [...Controls[screen].map((n) => `[data-name="${n}"]`), "#tools button"];
-        for (const control of await page.locator(names.join(", ")).filter({ visible: true }).all()) {
-          const box = await control.boundingBox();
-          const name = await control.evaluate((e) => e.dataset.name ?? e.id);
-          assert.ok(box.width >= 24 && box.height >= 24,
-            `${where}, ${name}: ${box.width} x ${box.height}`);
-        }
+      const press = (name) => (touch ? element(page, name).tap() : element(page, name).click());
+      const screen = async (name) => {
+        await fingerTargets(page, [...Controls[name].map((n) => `[data-name="${n}"]`),
+          "#tools button"].join(", "), `${where} ${name}`);
+        assert.deepEqual(await uncut(page), [], `${where} ${name}: words cut`);
+        assert.equal(await namelessImages(page), 0, `${where} ${name}: nameless images`);
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= viewport.width,
           `${where}: no sideways scrolling`);
+        await shot(page, `viewport-${where}-${name}`);
       };
       await run(page, 200);
-      await targets("builder");
-      await shot(page, `phone-${where}-builder`);
+      await screen("builder");
 
-      await element(page, "Command4(0)").tap();
+      await press("Command4(0)");
       await run(page, 50);
       const sheet = page.locator("#sheet");
       const box = await sheet.boundingBox();
       assert.ok(box.x >= 0 && box.x + box.width <= viewport.width, `${where}: the sheet stands whole`);
       const lines = await sheet.locator(".text p").all();
       assert.equal(lines.length, 9);
-      assert.equal(await lines[2].textContent(), "");
       assert.ok((await lines[2].boundingBox()).height > 10, "the empty line has its height");
-      assert.ok(await sheet.locator("svg.icon").evaluate((i) => i.getBoundingClientRect().width) >= 32);
-      await targets("builder");
-      await shot(page, `phone-${where}-sheet`);
-      await sheet.locator("button").tap();
+      await sheet.locator("button").click();
       await page.waitForFunction(() => !document.getElementById("sheet").open);
       await run(page, 50);
 
-      await element(page, "Command2").tap();
+      await press("Command2");
       await run(page, 100);
-      await targets("lineups");
-      await shot(page, `phone-${where}-lineups`);
-      await element(page, "Command5").tap();
+      await screen("lineups");
+      await press("Command5");
       await run(page, 100);
-      await targets("match");
+      assert.equal(await page.evaluate(() => document.activeElement.dataset.name), "cmdExit",
+        `${where}: the focus goes to Exit`);
+      await run(page, 20000);
+      await screen("match");
 
-      // Upright, the captions follow every new line of the commentary, below the picture.
-      const captions = page.locator("#captions .line");
-      assert.equal(await captions.isVisible(), upright, where);
-      const seen = new Set();
-      for (let second = 0; upright && second < 12; ++second) {
-        await run(page, 1000);
-        const line = await text(page, "Announcer");
-        assert.equal(await captions.textContent(), line);
-        seen.add(line);
-      }
-      if (upright) {
-        assert.ok(seen.size >= 3, `the captions followed ${seen.size} lines`);
-        assert.ok(await captions.evaluate((c) => parseFloat(getComputedStyle(c).fontSize)) >= 16);
+      // Where the window's own commentary is small, the captions carry the
+      // scoreboard and the commentary, large, clear of the picture.
+      const small = (await drawnCommentary(page)) < 16;
+      const captions = page.locator("#captions");
+      assert.equal(await captions.isVisible(), small, `${where}: captions`);
+      if (small) {
+        const scoreboard = await Promise.all(["Label17", "Label19(0)", "Label19(1)", "Label18",
+          "Label20"].map((n) => text(page, n)));
+        const [home, homeGoals, awayGoals, away, clock] = scoreboard;
+        assert.equal((await captions.locator(".score").innerText()).replace(/\s+/g, " "),
+          `${home} ${homeGoals} - ${awayGoals} ${away} ${clock}`);
+        assert.equal(await captions.locator(".line").textContent(), await text(page, "Announcer"));
+        for (const part of await captions.locator(".score, .line").all())
+          assert.ok(await part.evaluate((p) => parseFloat(getComputedStyle(p).fontSize)) >= 16);
         const picture = await page.locator("#broadcast").boundingBox();
-        assert.ok((await captions.boundingBox()).y >= picture.y + picture.height, "below the picture");
-        await shot(page, `phone-${where}-captions`);
+        const c = await captions.boundingBox();
+        assert.ok(c.y >= picture.y + picture.height - 0.5 || c.x >= picture.x + picture.width - 0.5,
+          `${where}: the captions clear of the picture`);
+        assert.ok(c.y + c.height <= viewport.height && c.x + c.width <= viewport.width);
       }
 
       // A tap on a player shows his name.
-      const player = await page.evaluate(() => {
-        for (const f of document.querySelectorAll('[data-role="figure"]:not([hidden])')) {
-          const r = f.getBoundingClientRect();
-          const x = r.x + r.width / 2, y = r.y + r.height / 2;
-          if (f.title && document.elementFromPoint(x, y)?.closest('[data-role="figure"]') === f)
-            return { x, y, name: f.title };
-        }
-        return null;
-      });
-      assert.ok(player, "a player to tap");
-      await page.touchscreen.tap(player.x, player.y);
-      assert.equal(await page.locator("#tip").textContent(), player.name);
-      assert.equal(await page.locator("#tip").isVisible(), true);
-      await shot(page, `phone-${where}-name`);
-      await run(page, 3000);
-      assert.equal(await page.locator("#tip").isVisible(), false, "the name goes after a while");
+      if (touch) {
+        const player = await page.evaluate(() => {
+          for (const f of document.querySelectorAll('[data-role="figure"]:not([hidden])')) {
+            const r = f.getBoundingClientRect();
+            const x = r.x + r.width / 2, y = r.y + r.height / 2;
+            if (f.title && document.elementFromPoint(x, y)?.closest('[data-role="figure"]') === f)
+              return { x, y, name: f.title };
+          }
+          return null;
+        });
+        assert.ok(player, "a player to tap");
+        await page.touchscreen.tap(player.x, player.y);
+        assert.equal(await page.locator("#tip").textContent(), player.name);
+        await run(page, 3000);
+        assert.equal(await page.locator("#tip").isVisible(), false, "the name goes after a while");
+      }
       await context.close();
     }
   } finally {
@@ -697,10 +754,10 @@ async function linesShown(page, count, realTime) {
 // in a browser of its own: the virtual clock, which every page of the shared
 // profile keeps, costs the hurry's every reading of the clock far more.
 // It has a server of its own too: the offline test ends the shared one.
-async function openInRealTime(query) {
+async function openInRealTime(query, viewport = { width: Design.width, height: Design.height + 80 }) {
   const site = await serve(process.env.SITE);
   const own = await chromium.launch(Chromium);
-  const page = await own.newPage({ viewport: { width: Design.width, height: Design.height + 80 } });
+  const page = await own.newPage({ viewport });
   page.errors = [];
   page.on("pageerror", (e) => page.errors.push(e.message));
   page.on("close", () => own.close().then(() => site.close()));
@@ -743,14 +800,93 @@ test("a refused code or time is said in a notice, and the page plays all the sam
     assert.equal(await element(page, screen).isVisible(), true, `${query.slice(0, 40)}: ${screen}`);
     await page.close();
   }
-  // A start past the match's end opens its end, with when it ended and its moments.
+});
+
+// The lineups of a match joined at a time say so; a start past the match's
+// end opens its end, which says when the match ended and offers its moments.
+// That end, on every viewport: a solid panel whose links and buttons are
+// targets clear of anything else, the captions and the page's buttons gone,
+// each memorable moment told once, and a list that shows when it has more.
+test("a time waits for Go and says so; past the end, the end says when it ended, on every " +
+  "viewport", async () => {
   const page = await openInRealTime(`?match=${Code}&at=999:00`);
+  assert.equal(await page.locator("#told").textContent(), "Starts at 999:00 - press Go");
   await element(page, "Command5").click();
-  await page.waitForFunction(() => document.getElementById("told").textContent !== "", null,
-    { timeout: 120000 });
-  assert.match(await page.locator("#told").textContent(),
+  await page.locator("#ended").waitFor({ state: "visible", timeout: 120000 });
+  assert.match(await page.locator("#ended-why").textContent(),
     /^This match ended at \d\d:\d\d, before 999:00\.$/);
-  assert.ok(await page.locator("#moments a").count() > 0, "its moments");
+  const moments = await page.locator("#moments a").allTextContents();
+  assert.ok(moments.length > 3, moments.join(" | "));
+  assert.deepEqual(moments, [...new Set(moments)], "each moment once");
+  for (const moment of moments) {
+    assert.match(moment, /^\d\d:\d\d [A-Z]/);
+    assert.ok(!moment.includes("An aside") && !moment.includes("interjection"), moment);
+  }
+  for (const { touch, ...viewport } of Viewports) {
+    const where = `${viewport.width}x${viewport.height}`;
+    await page.setViewportSize(viewport);
+    await page.waitForFunction((v) => document.body.dataset.fitted === `${v.width}x${v.height}`,
+      viewport);
+    await fingerTargets(page, "#ended button, #ended .actions a, #moments a", `${where} end`);
+    for (const gone of ["#captions", "#tools"])
+      assert.equal(await page.locator(gone).isVisible(), false, `${where}: ${gone} gone`);
+    const panel = await page.locator("#ended .card").boundingBox();
+    assert.ok(panel.x >= 0 && panel.y >= 0 && panel.x + panel.width <= viewport.width &&
+      panel.y + panel.height <= viewport.height, `${where}: the panel whole`);
+    // The list scrolls where it does not fit, and shows at which edge it has more.
+    const list = await page.locator("#moments").evaluate((l) => ({
+      over: l.scrollHeight > l.clientHeight + 1,
+      shows: l.classList.contains("more-below") || l.classList.contains("more-above"),
+    }));
+    assert.equal(list.shows, list.over, `${where}: shows there is more`);
+    if (touch) await shot(page, `end-${where}`);
+  }
+  await page.close();
+});
+
+// The speech balloon's line in the captions, with who says it: the bald
+// businessman's order of this match at 29:15.
+test("upright and sideways, the captions carry the balloon's line and who says it", async () => {
+  const page = await openInRealTime(`?match=${Code}&at=29:00`, { width: 390, height: 844 });
+  await element(page, "Command5").click();
+  const balloon = page.locator("#captions .balloon");
+  await balloon.waitFor({ state: "visible", timeout: 60000 });
+  const said = await text(page, "Label24");
+  assert.match(said, /^Smithers! Have these \S+ shot at once!$/);
+  assert.equal(await balloon.locator(".who").textContent(), "The bald businessman");
+  assert.equal(await balloon.locator("q").textContent(), said);
+  assert.ok(await balloon.evaluate((b) => parseFloat(getComputedStyle(b).fontSize)) >= 16);
+  await shot(page, "balloon-upright");
+  await page.setViewportSize({ width: 844, height: 390 });
+  await page.waitForFunction(() => document.body.dataset.fitted === "844x390");
+  assert.equal(await balloon.isVisible(), true, "sideways too");
+  await shot(page, "balloon-sideways");
+  await page.close();
+});
+
+// The address follows the match once it has kicked off; a reload comes back
+// to the same match at the same time, kicked off.
+test("a reload mid-match resumes the same match at the time the address carries", async () => {
+  const page = await openInRealTime(`?match=${Code}`);
+  const clockOf = (t) => Number(t.slice(0, -3)) * 60 + Number(t.slice(-2));
+  const pages = await page.evaluate(() => history.length);
+  await element(page, "Command5").click();
+  await page.waitForFunction(() => new URL(location.href).searchParams.get("at") >= "00:20", null,
+    { timeout: 60000 });
+  const address = new URL(page.url());
+  assert.equal(address.searchParams.get("match"), Code);
+  const at = clockOf(address.searchParams.get("at"));
+  // Back still leaves: the address was replaced, never pushed.
+  assert.equal(await page.evaluate(() => history.length), pages);
+  await page.reload();
+  await waiting(page);
+  await page.waitForFunction((time) =>
+    document.querySelector('[data-name="Picture6"]')?.hidden === true &&
+    document.querySelector('[data-name="Label20"]').textContent >= time,
+  address.searchParams.get("at"), { timeout: 60000 });
+  const resumed = clockOf(await text(page, "Label20"));
+  assert.ok(resumed >= at && resumed <= at + 10, `${resumed} s against ${at} s`);
+  assert.equal(new URL(page.url()).searchParams.get("match"), Code);
   await page.close();
 });
 

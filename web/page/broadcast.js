@@ -21,6 +21,8 @@ globalThis.Broadcast = (() => {
     // Where a match's links lead: this page, without its parameters.
     site: () => location.origin + location.pathname,
     notice: Share.say,
+    starts: Address.starts,
+    address: Address.follow,
     link: Share.link,
     moment: End.moment,
     refuse: (why) => Notice.fail(why, "Play without a seed", () => {

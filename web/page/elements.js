@@ -77,11 +77,7 @@ const Elements = (() => {
       // Drawing only: nothing a screen reader could name.
       el.setAttribute("aria-hidden", "true");
     }
-    if (role === "figure") {
-      // A player: his name is the figure's, for screen readers and a tap.
-      el.setAttribute("role", "img");
-      el.tabIndex = -1;
-    }
+    if (role === "figure") el.tabIndex = -1; // named by his player's name (panel)
     if (role === "commentary") {
       // Screen readers announce every new line.
       el.setAttribute("role", "status");
@@ -130,6 +126,7 @@ const Elements = (() => {
     const toggled = el.hidden === !!visible;
     if (toggled) el.hidden = !visible;
     if (toggled && visible && later.size) loadShown();
+    if (toggled && Captions.repeats(node.role)) Captions.changed();
     if (id === 0) {
       // The window itself: the page's own notices lie in front of it.
       s.width = `${width}px`;
@@ -179,7 +176,19 @@ const Elements = (() => {
     el.classList.toggle("framed", !!border);
     if (toolTip) el.title = toolTip;
     else el.removeAttribute("title");
-    if (nodes[id].role === "figure") el.setAttribute("aria-label", toolTip);
+    if (nodes[id].role === "figure") {
+      // A player: his name is the figure's, for screen readers and a tap;
+      // a figure without a player (the title screen's) is drawing only.
+      if (toolTip) {
+        el.setAttribute("role", "img");
+        el.setAttribute("aria-label", toolTip);
+        el.removeAttribute("aria-hidden");
+      } else {
+        el.removeAttribute("role");
+        el.removeAttribute("aria-label");
+        el.setAttribute("aria-hidden", "true");
+      }
+    }
     el.style.backgroundImage = picture ? `url("pictures/${picture}")` : "";
     el.style.backgroundSize = picture ? `${pictureWidth}px ${pictureHeight}px` : "";
   }
@@ -190,7 +199,7 @@ const Elements = (() => {
     const { el } = node;
     el.textContent = caption.replace(/\r\n?/g, "\n");
     font(el, serif, pixels, bold, italic);
-    if (node.role === "commentary") Captions.follow(el.textContent);
+    if (Captions.repeats(node.role)) Captions.changed();
     el.style.color = colour(fore);
     el.style.backgroundColor = opaque ? colour(back) : "";
     el.style.textAlign = ["left", "right", "center"][align];
@@ -243,9 +252,13 @@ const Elements = (() => {
     tabOrder(el, tabIndex);
   }
 
+  // A picture of someone is named by its text alternative; the others are
+  // decoration (create), which screen readers pass over.
   function name(id, spoken) {
-    const { el } = nodes[id];
-    if (el.getAttribute("aria-label") !== spoken) el.setAttribute("aria-label", spoken);
+    const { el, kind, role } = nodes[id];
+    if (kind === "image") el.alt = spoken;
+    else if (el.getAttribute("aria-label") !== spoken) el.setAttribute("aria-label", spoken);
+    if (Captions.repeats(role)) Captions.changed();
   }
 
   function image(id, picture, width, height, stretch) {

@@ -6,7 +6,7 @@
 # its module (Clock, Elements, ...); it may use an earlier one's module when
 # it loads, and any of them later, when the page calls it.
 set(PAGE_SCRIPTS clock elements targets keys shapes sheet voice captions fit tip notice offline share
-    end live start broadcast)
+    address end live start broadcast)
 
 set(joined "// The page around the broadcast, joined from web/page/ by the build.\n")
 string(APPEND joined "\"use strict\";\n{\n")

@@ -58,12 +58,44 @@ const Keys = (() => {
     else if (event.altKey && event.key.length === 1) mnemonic(event);
   });
 
+  // Screen readers read the window in the page's order: panels side by side
+  // that hold controls come in the order of their first tab, so the home
+  // country's row (which the design stacks after the away country's, and
+  // whose controls come first in its tab order) is read first. Every element
+  // is stacked by its own z-index, so the order changes nothing drawn.
+  function readingOrder() {
+    const first = (panel) =>
+      Math.min(...Array.from(panel.querySelectorAll("[data-tab]"), (c) => Number(c.dataset.tab)));
+    for (const container of [root, ...root.querySelectorAll(".panel")]) {
+      const holders = Array.from(container.children).filter((c) =>
+        c.classList.contains("panel") && c.querySelector("[data-tab]"));
+      const sorted = [...holders].sort((a, b) => first(a) - first(b));
+      if (sorted.every((panel, k) => panel === holders[k])) continue;
+      const place = document.createComment("");
+      holders[0].before(place);
+      place.replaceWith(...sorted);
+    }
+  }
+  addEventListener("drawn", readingOrder, { once: true });
+
   return {
+    // The window's first control shown, in the design's tab order.
+    first: () => tabOrder()[0],
     // The builder's first control takes the focus when the window first shows.
     focusFirst() {
       const first = tabOrder()[0];
       // Where it stands, without laying the page out before its first frame.
       if (first && !root.contains(document.activeElement)) first.focus({ preventScroll: true });
+    },
+    // The screen has changed: where the focus fell with a control that left
+    // (to the page's body), it goes to the first control a user needs next:
+    // the lineups' Go, then the match's Exit.
+    keepFocus() {
+      const focused = document.activeElement;
+      const lost = focused === document.body || focused === null ||
+        (root.contains(focused) && !usable(focused));
+      if (!lost || Clock.ended() || Sheet.isOpen() || root.classList.contains("building")) return;
+      tabOrder()[0]?.focus({ preventScroll: true });
     },
   };
 })();

@@ -52,7 +52,7 @@ const Live = (() => {
   addEventListener("DOMContentLoaded", () => {
     const tools = document.getElementById("tools");
     if (!asked) control(tools, "Live", address("live"));
-    control(document.getElementById("ended"), "Watch live", address("live"));
+    control(document.querySelector("#ended .actions"), "Watch live", address("live"));
   });
 
   return {

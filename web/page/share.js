@@ -9,8 +9,10 @@ const Share = (() => {
   let hiding = null;
   let asked = false; // a Share waits for the program's link
   let last = ""; // the match's link from its lineups, once the broadcast has ended
+  let held = false; // the notice holds a word until it is taken back
 
   function say(text, ms = ShownMs) {
+    held = false;
     notice.textContent = text;
     clearTimeout(hiding);
     hiding = setTimeout(() => (notice.textContent = ""), ms);
@@ -52,6 +54,14 @@ const Share = (() => {
 
   return {
     say,
+    // A word that stays until it is taken back with "".
+    hold(text) {
+      clearTimeout(hiding);
+      notice.textContent = text;
+      held = text !== "";
+      Fit.refit(); // upright, the builder and the lineups make room for it
+    },
+    held: () => held,
     link: pass,
     // The broadcast has ended: Share gives the match from its lineups.
     ended(again) {

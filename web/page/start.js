@@ -25,6 +25,7 @@ const Start = (() => {
     },
     shown() {
       Elements.root.classList.remove("building");
+      Fit.refit(); // the page's title and the captions as the window shows
       // The program has drawn the window: the frame that shows it comes next.
       performance.mark("first-sync");
       requestAnimationFrame(() => performance.mark("first-frame"));
