@@ -39,8 +39,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/match_code.h"
 #include "live/channel.h"
@@ -130,26 +132,31 @@ int main(int argc, char** argv) {
   const char *code = nullptr, *at = nullptr, *from = nullptr, *count = nullptr;
   std::array<const char*, 2> numbers{};
   std::size_t given = 0;
+  const std::array<std::pair<std::string_view, bool*>, 7> flags{{{"--each", &each},
+                                                                 {"--transcript", &transcript},
+                                                                 {"--golden", &golden},
+                                                                 {"--schedule", &guide},
+                                                                 {"--live", &live},
+                                                                 {"--fillers", &fillers},
+                                                                 {"--lookup-cost", &cost}}};
+  // A count of matches or days, as typed: up to four digits, at least 1.
+  const auto counted = [&count](int otherwise) -> std::optional<int> {
+    const std::string_view n = count ? count : "";
+    if (!count) return otherwise;
+    if (n.empty() || n.size() > 4 || n.find_first_not_of("0123456789") != std::string_view::npos)
+      return std::nullopt;
+    return std::max(1, std::stoi(std::string(n)));
+  };
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       std::fputs(Usage, stdout);
       return 0;
     }
-    if (arg == "--each")
-      each = true;
-    else if (arg == "--transcript")
-      transcript = true;
-    else if (arg == "--golden")
-      golden = true;
-    else if (arg == "--schedule")
-      guide = true;
-    else if (arg == "--live")
-      live = true;
-    else if (arg == "--fillers")
-      fillers = true;
-    else if (arg == "--lookup-cost")
-      cost = true;
+    const auto flag =
+        std::find_if(flags.begin(), flags.end(), [arg](const auto& f) { return arg == f.first; });
+    if (flag != flags.end())
+      *flag->second = true;
     else if (arg == "--from" || arg == "--count") {
       if (i + 1 == argc) return refuse(std::string(arg) + " needs a value after it.");
       (arg == "--from" ? from : count) = argv[++i];
@@ -172,7 +179,9 @@ int main(int argc, char** argv) {
     std::string why;
     const std::optional<std::uint64_t> when = parseUtc(from ? from : "2026-12-01", why);
     if (!when) return refuse(why);
-    return printLookupCost(*when, count ? std::max(1, std::atoi(count)) : 30);
+    const std::optional<int> days = counted(30);
+    if (!days) return refuse("--count needs a number of days from 1 to 9999.");
+    return printLookupCost(*when, *days);
   }
   if (guide || live) {
     if (guide == live || code || each || given || (guide && (at || transcript)) ||
@@ -186,10 +195,9 @@ int main(int argc, char** argv) {
     if (const char* time = guide ? from : at; time && !(when = parseUtc(time, why)))
       return refuse(why);
     if (live) return printLive(*when, transcript);
-    const std::string n = count ? count : "10";
-    if (n.empty() || n.size() > 4 || n.find_first_not_of("0123456789") != std::string::npos)
-      return refuse("--count needs a number of matches from 1 to 9999.");
-    return printSchedule(*when, std::max(1, std::stoi(n)));
+    const std::optional<int> matches = counted(10);
+    if (!matches) return refuse("--count needs a number of matches from 1 to 9999.");
+    return printSchedule(*when, *matches);
   }
   if (from || count) return refuse("--from and --count go with --schedule.");
   if (code && (each || given))
