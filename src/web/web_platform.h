@@ -51,6 +51,8 @@ class WebPlatform : public SteppedPlatform {
   // input, then the step's heartbeat. `modal` drops every input but OK and
   // returns whether OK came.
   bool await(bool modal);
+  // The next step: its heartbeat, and the page's address after it.
+  void beat();
   void handle(int kind, int element, int entry);
   // Hands the page the match's address when its clock has moved on.
   void follow();
@@ -62,6 +64,7 @@ class WebPlatform : public SteppedPlatform {
   Random random_;
   std::unique_ptr<Speaker> speaker_;
   std::string site_;
+  int hurriedSteps_ = 0;     // hurried steps since the last look at the page
   std::uint64_t beats_ = 0;  // heartbeats so far: a pass lasts until the next one
   int addressed_ = -1;       // the match second the page's address carries, -1 for none
 };
