@@ -98,8 +98,8 @@ const Fit = (() => {
       } else if (small) {
         const room = upright ? CaptionsRoom.upright : CaptionsRoom.sideways;
         scale = Math.min(vw / width, (vh - 2 * ToolsHeight - room) / height);
-        const free = vh - 2 * ToolsHeight - height * scale;
-        top = Math.max(0, (free - room) / 2);
+        // At the top, as a phone shows a video, the captions under it.
+        top = 0;
         left = (vw - width * scale) / 2;
         captions = { left: Gap, top: told + top + height * scale, width: vw - 2 * Gap };
       } else {
