@@ -4,6 +4,14 @@
 
 #include "app/form1.h"
 
+namespace {
+
+// The countdown's five characters ("01:00") in the button's own face, at a
+// size that fits the button's width; its "&Go" is drawn larger.
+constexpr float CountdownPoints = 15;
+
+}  // namespace
+
 std::vector<MatchMoment> toldMoments(const std::vector<Moment>& moments) {
   std::vector<MatchMoment> told;
   for (const Moment& m : moments) {
@@ -141,7 +149,10 @@ void Replay::afterHeartbeat(std::uint64_t step) {
     // "&Go" comes within the last 8 steps before it, so that the kick-off, at
     // the next step of its phase, is the channel's to an eighth of a second
     // and its first line is seen.
-    if (due < 0) f_.Command5.caption = matchTime(static_cast<int>((-due + 63) / 64));
+    if (due < 0) {
+      f_.Command5.font.points = CountdownPoints;
+      f_.Command5.caption = matchTime(static_cast<int>((-due + 63) / 64));
+    }
     if (due >= -7 && opened_ && opened_->phase) goPressed_ = true;
     return;
   }

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHelpEvent>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPushButton>
@@ -310,6 +311,19 @@ TEST_F(ViewTest, AClickOnAButtonReachesTheProgram) {
   builderExit->click();
   EXPECT_TRUE(form.ended());
   EXPECT_EQ(platform.endCalls(), 1);
+}
+
+// On the live channel "&Go" counts down to the kick-off: its longest count
+// stands whole inside the button, clear of its frame.
+TEST_F(ViewTest, TheLiveCountdownStandsWholeInsideGo) {
+  form.replay.followLive([] { return -60 * 64; });
+  form.Command2_Click();
+  platform.run(1);
+  view->sync();
+  auto* go = qobject_cast<QPushButton*>(widgetAt(form.Command5));
+  ASSERT_NE(go, nullptr);
+  EXPECT_EQ(go->text(), QStringLiteral("01:00"));
+  EXPECT_LE(QFontMetrics(go->font()).horizontalAdvance(go->text()), go->width() - 8);
 }
 
 TEST_F(ViewTest, AListChoiceReachesTheProgramAndRecoloursTheFlag) {
