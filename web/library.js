@@ -126,9 +126,6 @@ mergeInto(LibraryManager.library, {
   web_live: function (code) {
     Broadcast.live.on(UTF8ToString(code));
   },
-  web_live_next: function () {
-    Broadcast.live.next();
-  },
   web_say: function (line) {
     Broadcast.say(UTF8ToString(line));
   },

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -68,32 +69,40 @@ int main() {
   if (!options) return 0;
   // They live on after main() returns: the page keeps showing the end.
   static WebPlatform platform;
-  static const std::unique_ptr<Program> program = makeProgram(platform);
-  // Between the pieces of the start-up the browser may take control back
-  // (when the program has held it long), so that the page stays responsive.
-  web_pause();
-  static WebView view{*program};
-  web_pause();
+  static std::unique_ptr<Program> program;
+  static std::unique_ptr<WebView> view;
   applyOptions(*options, platform);
   platform.live = options->live;
-  if (options->live) tuneIn(*program);
-  // A code that is refused leaves a match of the program's own.
-  else if (!program->open(*options, badCode))
-    web_notice(badCode.c_str());
-  else if (!badTime.empty())
-    web_notice(badTime.c_str());
-  else if (options->atSecond && *options->atSecond > 0)
-    web_starts(startsAt(*options->atSecond).c_str());
   platform.linkTo(taken(web_site()));
   // The page's speech synthesis, which the page's button or ?voice=1 switches on.
   platform.giveVoice();
-  platform.attach(*program, view);
-  std::string inputs, skits;
-  for (const char* name : InputNames) inputs += std::string(name) + "\n";
-  for (const std::string& name : program->skits()) skits += name + "\n";
-  web_names(inputs.c_str(), skits.c_str());
-  web_pause();
-  program->load();
-  platform.run();
+  // On the live channel a match that ends by itself hands over to the next
+  // in the same page, whose voice and full screen stay as the viewer left
+  // them; each match has a program and a window of its own.
+  do {
+    view.reset();
+    program = makeProgram(platform);
+    // Between the pieces of the start-up the browser may take control back
+    // (when the program has held it long), so that the page stays responsive.
+    web_pause();
+    if (options->live) tuneIn(*program);
+    // A code that is refused leaves a match of the program's own.
+    else if (!program->open(*options, badCode))
+      web_notice(badCode.c_str());
+    else if (!badTime.empty())
+      web_notice(badTime.c_str());
+    else if (options->atSecond && *options->atSecond > 0)
+      web_starts(startsAt(*options->atSecond).c_str());
+    web_pause();
+    view = std::make_unique<WebView>(*program);
+    platform.attach(*program, *view);
+    std::string inputs, skits;
+    for (const char* name : InputNames) inputs += std::string(name) + "\n";
+    for (const std::string& name : program->skits()) skits += name + "\n";
+    web_names(inputs.c_str(), skits.c_str());
+    web_pause();
+    program->load();
+    platform.run();
+  } while (options->live && !program->viewerLeft());
   return 0;
 }

@@ -107,8 +107,6 @@ void web_live_clock();
 double web_live_now();
 // The page is tuned in to the channel, which plays the match of `code` now.
 void web_live(const char* code);
-// The channel's match has ended (full time, the walk-off): the next follows.
-void web_live_next();
 // The voice.
 void web_say(const char* line);
 void web_stop_speaking();

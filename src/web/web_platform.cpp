@@ -119,7 +119,8 @@ void WebPlatform::endProgram() {
   if (speaker_) speaker_->stop();
   if (view_) view_->sync();
   if (!program_) return web_end("", "");
-  if (live && !program_->viewerLeft()) return web_live_next();
+  // On the live channel the next match follows (web/main.cpp).
+  if (live && !program_->viewerLeft()) return;
   const std::string again = program_->matchLink(site_);
   if (!again.empty())
     for (const MatchMoment& m : program_->moments())

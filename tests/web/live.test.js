@@ -144,3 +144,31 @@ test("the page and the desktop show the channel's lines at the channel's seconds
     return delay;
   });
 });
+
+// At a match's end the next follows in the same page, as the viewer left it
+// (a page opened anew would lose the voice and full screen): one window, its
+// lineups counting down, the link from its start the next match's.
+test("at full time the next match's lineups follow in the same page", async () => {
+  const guide = execFileSync(process.env.SIMULATE, ["--schedule", "--from",
+    new Date(At).toISOString().replace(".000", ""), "--count", "2"]).toString();
+  const [on, next] = [...guide.matchAll(/^(\S+)T\S+  (\S+) v \S+  (\S+)  ends (\S+)/gm)]
+    .map(([, day, home, code, ends]) => ({ day, home, code, ends }));
+  const site = Date.parse(`${on.day}T${on.ends}Z`) - 3000;
+  const page = await browser.newPage();
+  const opened = Date.now();
+  await page.route("**/*", (route) => route.request().method() !== "HEAD" ? route.continue()
+    : route.fulfill({ status: 200, headers: { Date: new Date(site + Date.now() - opened).toUTCString() } }));
+  await page.goto(`http://127.0.0.1:${server.address().port}/?live`);
+  await page.waitForFunction(() => typeof Broadcast === "object" && Broadcast.state().waiting);
+  const elements = () => page.evaluate(() => document.querySelectorAll("#broadcast [data-name]").length);
+  const first = await elements();
+  await page.evaluate(() => (globalThis.samePage = true));
+  await page.waitForFunction((h) => document.querySelector('[data-name="Label17"]')?.textContent === h &&
+    /^\d\d:\d\d$/.test(document.querySelector('[data-name="Command5"]')?.textContent), next.home,
+  { timeout: 60000 });
+  assert.equal(await page.evaluate(() => globalThis.samePage), true);
+  assert.equal(await elements(), first);
+  assert.deepEqual(await page.locator("#from-start").evaluateAll((links) => links.map((a) => a.href)),
+    [`http://127.0.0.1:${server.address().port}/?match=${next.code}`]);
+  await page.close();
+});

@@ -59,6 +59,14 @@ const Elements = (() => {
   };
 
   function create(id, kind, role, container, name, index) {
+    // A window built anew (the live channel's next match) takes the place of
+    // the one before, which goes whole; it stays hidden until drawn whole, as
+    // the first did.
+    if (id === 0 && nodes.length > 0) {
+      for (const node of nodes.splice(0)) if (node.el !== root) node.el.remove();
+      later.clear();
+      root.classList.add("building");
+    }
     const el = id === 0 ? root : document.createElement(tags[kind]);
     el.classList.add(kind);
     el.dataset.name = index >= 0 ? `${name}(${index})` : name;

@@ -76,7 +76,7 @@ const Keys = (() => {
       place.replaceWith(...sorted);
     }
   }
-  addEventListener("drawn", readingOrder, { once: true });
+  addEventListener("drawn", readingOrder); // each window the program builds
 
   return {
     // The window's first control shown, in the design's tab order.

@@ -1,11 +1,10 @@
 // The live channel (?live): the device's clock checked against the site's,
-// the controls that tune in and out, and the next match once one ends.
-// Everything else about the channel is the program's.
+// and the controls that tune in and out. Everything else about the channel,
+// the next match once one ends included, is the program's.
 const Live = (() => {
   const StepsPerSecond = 64;
   const asked = new URLSearchParams(location.search).has("live");
   let offset = 0; // milliseconds the site's clock is ahead of the device's
-  let code = "";
 
   // The site's own answer, to the second (the Date header), corrects the
   // device's clock where the two differ by more than a second. The request
@@ -60,14 +59,12 @@ const Live = (() => {
     clockChecked: () => checked,
     now: () => Math.floor(((Date.now() + offset) * StepsPerSecond) / 1000),
     offset: () => offset,
-    on(theCode) {
-      code = theCode;
-      const tools = document.getElementById("tools");
-      control(tools, "Watch this match from the start", address(`match=${code}`)).id = "from-start";
-    },
-    // The channel goes on: the next match, tuned in anew.
-    next() {
-      location.replace(address("live"));
+    // The match on the channel now, the first or the next once one ends.
+    on(code) {
+      const fromStart = document.getElementById("from-start") ??
+        Object.assign(control(document.getElementById("tools"), "Watch this match from the start",
+          ""), { id: "from-start" });
+      fromStart.href = address(`match=${code}`);
     },
   };
 })();

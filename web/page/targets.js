@@ -52,7 +52,9 @@ const Targets = (() => {
       s.setProperty(side, `${value}px`);
   }
 
-  const refresh = () => controls.forEach(apply);
+  // The controls of a window built anew replace those of the one before.
+  const refresh = () => controls.forEach((node) => node.el.isConnected ? apply(node)
+    : controls.delete(node));
   let due = false; // a refresh is due once the program's pass has placed everything
 
   return {
