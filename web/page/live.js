@@ -61,9 +61,11 @@ const Live = (() => {
     offset: () => offset,
     // The match on the channel now, the first or the next once one ends.
     on(code) {
-      const fromStart = document.getElementById("from-start") ??
-        Object.assign(control(document.getElementById("tools"), "Watch this match from the start",
-          ""), { id: "from-start" });
+      let fromStart = document.getElementById("from-start");
+      if (!fromStart) {
+        fromStart = control(document.getElementById("tools"), "Watch this match from the start", "");
+        fromStart.id = "from-start";
+      }
       fromStart.href = address(`match=${code}`);
     },
   };
