@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/design.h"
 #include "app/match_code.h"
@@ -29,8 +34,31 @@ void occupyClosedStreams() {
     if (fcntl(stream, F_GETFD) == -1) open("/dev/null", O_RDONLY);  // the lowest free one: this
 }
 
+// Calls `then` once `widget` has painted for the first time, after its
+// picture has gone to the screen; never if the widget goes first.
+void afterFirstPaint(QWidget& widget, std::function<void()> then) {
+  class Watch : public QObject {
+   public:
+    Watch(QWidget& watched, std::function<void()> then)
+        : QObject(&watched), then_(std::move(then)) {
+      watched.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Paint && then_)
+        QTimer::singleShot(0, watched, std::exchange(then_, nullptr));
+      return false;
+    }
+
+   private:
+    std::function<void()> then_;
+  };
+  new Watch(widget, std::move(then));
+}
+
 // The live channel: each match in a window of its own, at the channel's
-// moment, the next one once it ends, until the viewer leaves.
+// moment, the next one once it ends, until the viewer leaves. The window of
+// the match that ended shows its last picture until the next one's has
+// drawn its first, so that the screen never goes black between them.
 int watchLive(Options options) {
   const auto started = std::chrono::steady_clock::now();
   const auto now = [&options, started]() -> std::uint64_t {
@@ -45,17 +73,22 @@ int watchLive(Options options) {
            LiveStepsPerSecond / 1000;
   };
   std::uint64_t notBefore = 0;
+  std::shared_ptr<QtProgram> ended;
   for (;;) {
     const LiveMatch on = onAir(std::max(now(), notBefore)).match;
     options.match = on.code;
-    QtProgram program(options);
-    program.program->followLive([now, kickOff = on.kickOffAt] {
+    auto program = std::make_shared<QtProgram>(options);
+    program->program->followLive([now, kickOff = on.kickOffAt] {
       return static_cast<std::int64_t>(now()) - static_cast<std::int64_t>(kickOff);
     });
-    program.start();
-    if (!program.program->ended()) QCoreApplication::exec();
-    if (program.program->viewerLeft()) return 0;
+    program->start();
+    if (ended)
+      afterFirstPaint(*program->view.window(),
+                      [gone = std::move(ended)]() mutable { gone.reset(); });
+    if (!program->program->ended()) QCoreApplication::exec();
+    if (program->program->viewerLeft()) return 0;
     notBefore = on.endAt;
+    ended = std::move(program);
   }
 }
 

@@ -27,6 +27,7 @@ struct QtProgram {
 
   explicit QtProgram(const Options& options = {}) {
     platform.attach(*program, view);
+    platform.live = options.live;
     applyOptions(options, platform);
     // The command line has refused a bad code already.
     if (std::string refused; !program->open(options, refused))

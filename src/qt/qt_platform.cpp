@@ -93,7 +93,10 @@ void QtPlatform::endProgram() {
     killTimer(heartbeatTimer_);
     heartbeatTimer_ = 0;
   }
-  if (view_) screenWindow(*view_->window()).hide();  // the full-screen picture around it too
+  // The full-screen picture around it goes too; on the live channel the
+  // window stays until the next match's shows, so that no screen goes black.
+  const bool handsOver = live && program_ && !program_->viewerLeft();
+  if (view_ && !handsOver) screenWindow(*view_->window()).hide();
   QCoreApplication::exit(0);
 }
 

@@ -49,6 +49,9 @@ class QtPlatform : public QObject, public SteppedPlatform {
   Speaker* speaker() override { return speaker_.get(); }
   void setSpeaker(std::unique_ptr<Speaker> speaker) { speaker_ = std::move(speaker); }
   void hurry(bool on) override;
+  // On the live channel a match that ends by itself hands over to the next,
+  // whose window takes the place of this one's.
+  bool live = false;
 
   std::uint64_t realStep() const override;
 

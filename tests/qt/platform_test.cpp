@@ -65,6 +65,30 @@ TEST(QtPlatform, TheTitleExitEndsTheProgramAndHidesTheWindow) {
   EXPECT_FALSE(w.view.window()->isVisible());
 }
 
+// On the live channel a match that ends by itself leaves its window up for
+// the next match's to take its place, so that the screen never goes black;
+// the viewer's Exit still takes it away.
+TEST(QtPlatform, OnTheLiveChannelOnlyTheViewersExitHidesTheWindow) {
+  for (const bool viewerLeaves : {false, true}) {
+    SCOPED_TRACE(viewerLeaves ? "Exit" : "the walk-off");
+    Window w;
+    w.platform.live = true;
+    w.platform.hurry(true);  // the waits' passes come at once
+    // Exit comes in the kick-off's first wait, before any draw of the lottery
+    // could end the match by itself.
+    if (viewerLeaves)
+      QTimer::singleShot(0, [&] { w.form.click(w.form.cmdExit); });
+    else
+      ASSERT_TRUE(w.form.stage("walk-off"));
+    w.form.click(w.form.Command2);
+    w.form.click(w.form.Command5);
+    for (int pass = 0; pass < 64 * 60 && !w.form.ended(); ++pass) w.platform.processEventsOnce();
+    ASSERT_TRUE(w.form.ended());
+    EXPECT_EQ(w.form.viewerLeft(), viewerLeaves);
+    EXPECT_EQ(w.view.window()->isVisible(), !viewerLeaves);
+  }
+}
+
 TEST(QtPlatform, ClosingTheWindowInsideNestedWaitsUnwindsAtOnce) {
   Window w;
   w.form.click(w.form.Command2);
