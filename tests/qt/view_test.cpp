@@ -9,8 +9,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QHelpEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPushButton>
