@@ -163,8 +163,10 @@ test("at full time the next match's lineups follow in the same page", async () =
   const elements = () => page.evaluate(() => document.querySelectorAll("#broadcast [data-name]").length);
   const first = await elements();
   await page.evaluate(() => (globalThis.samePage = true));
+  // The next window is built a piece at a time, hidden: count it once shown.
   await page.waitForFunction((h) => document.querySelector('[data-name="Label17"]')?.textContent === h &&
-    /^\d\d:\d\d$/.test(document.querySelector('[data-name="Command5"]')?.textContent), next.home,
+    /^\d\d:\d\d$/.test(document.querySelector('[data-name="Command5"]')?.textContent) &&
+    !document.getElementById("broadcast").classList.contains("building"), next.home,
   { timeout: 60000 });
   assert.equal(await page.evaluate(() => globalThis.samePage), true);
   assert.equal(await elements(), first);
